@@ -1,0 +1,69 @@
+#include "forms/window_base.h"
+
+namespace forms {
+
+WindowBase::~WindowBase() {
+    if (hwnd_) {
+        // Detach first so no message reaches a half-destroyed object.
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+WindowBase* WindowBase::FromHandle(HWND hwnd) noexcept {
+    return hwnd ? reinterpret_cast<WindowBase*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
+}
+
+void WindowBase::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+    WNDCLASSEXW wc{};
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    if (::GetClassInfoExW(instance, className, &wc)) return;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof wc;
+    wc.style = style;
+    wc.lpfnWndProc = &WindowBase::Proc;
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    ::RegisterClassExW(&wc);
+}
+
+HWND WindowBase::CreateFor(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int x, int y,
+                           int w, int h, HWND parent, HMENU idOrMenu) {
+    return ::CreateWindowExW(exStyle, className, text, style, x, y, w, h, parent, idOrMenu,
+                             ::GetModuleHandleW(nullptr), this);
+}
+
+LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    return ::DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK WindowBase::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    WindowBase* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = FromHandle(hwnd);
+    }
+    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        // No exception crosses the window procedure; the message counts as unhandled.
+        result = ::DefWindowProcW(hwnd, msg, wp, lp);
+    }
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->OnDestroyed();
+    }
+    return result;
+}
+
+}  // namespace forms

@@ -1,0 +1,27 @@
+// The program's one way of telling the user something: a message box with an OK
+// button and the application's title. Tests replace it to record the messages.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// The title shown on the launcher's message boxes.
+void SetAppTitle(std::wstring title);
+const std::wstring& AppTitle();
+
+// What a message box shows: text, title and the MB_ICON... flag (0 for none).
+using MessageSink = std::function<void(const std::wstring& text, const std::wstring& title, UINT icon)>;
+
+// Shows a modal message box (OK button) owned by the active window of this thread.
+// An empty title means the application's title.
+void ShowMessage(const std::wstring& text, UINT icon = 0, const std::wstring& title = {});
+
+// Sends every later ShowMessage to `sink` instead of the screen; an empty sink puts
+// the real message box back. Returns the sink that was in place.
+MessageSink ReplaceMessageBox(MessageSink sink);
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+// Text conversions between the program's wide strings and the narrow encodings
+// some platform calls and files use.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Wide text to the system ANSI code page (CP_ACP); characters it cannot hold
+// become the code page's default character.
+std::string ToAnsi(std::wstring_view text);
+// System ANSI code page to wide text.
+std::wstring FromAnsi(std::string_view text);
+// UTF-8 (form descriptions, JSON files) to wide text and back.
+std::wstring FromUtf8(std::string_view text);
+std::string ToUtf8(std::wstring_view text);
+
+// Upper-cases with the platform's rules (CharUpperBuffW).
+std::wstring ToUpper(std::wstring_view text);
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+// The download engine: copies one file from an HTTP URL to a local path and shows
+// the progress on the calling window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace services {
+
+// What a window that downloads shows: the bar fill width in twips (percentage x 56)
+// and the percentage text ("37%").
+class ProgressDisplay {
+public:
+    virtual void ShowProgress(int fillWidthTwips, const std::wstring& percentText) = 0;
+
+protected:
+    ~ProgressDisplay() = default;
+};
+
+// The Content-Length the server announces for url, or -1 when it cannot be had.
+std::int64_t GetContentLength(const std::wstring& url);
+
+// Downloads url into localPath, reporting to window (may be null) after every chunk
+// and processing pending window messages. Silent: on any failure localPath is left
+// exactly as it was.
+void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window);
+
+}  // namespace services

@@ -1,0 +1,22 @@
+// Reading the fixed version information (VS_FIXEDFILEINFO) of an executable.
+#pragma once
+
+#include <string>
+
+namespace services {
+
+struct FileVersionRecord {
+    std::wstring StructVersion;
+    std::wstring FileVersion;
+    std::wstring ProductVersion;
+    std::wstring FileFlags;
+    std::wstring FileOS;
+    std::wstring FileType;
+    std::wstring FileSubtype;
+};
+
+// Shows its own message (platform::ShowMessage) and returns an empty record when the
+// file has no usable version information.
+FileVersionRecord ReadFileVersion(std::wstring fileName);
+
+}  // namespace services
