@@ -17,6 +17,11 @@ protected:
     ~ProgressDisplay() = default;
 };
 
+// The percentage shown after `total` of `contentLength` bytes: total / length x 100
+// rounded to the nearest whole number, an exact half to the even neighbour; not
+// capped at 100. A length of 0 shows 100.
+int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
+
 // The Content-Length the server announces for url, or -1 when it cannot be had.
 std::int64_t GetContentLength(const std::wstring& url);
 
