@@ -1,0 +1,54 @@
+// Hover tracking: the arrival is seen in the control's own mouse move; the
+// departure by a 50 ms timer (modQvTimer) that checks the window under the pointer.
+#include "buttons/qvbuttons_h.h"
+
+namespace buttons {
+namespace {
+
+bool PointerOnWindow(HWND hwnd) {
+    POINT pt{};
+    ::GetCursorPos(&pt);
+    return ::WindowFromPoint(pt) == hwnd;
+}
+
+}  // namespace
+
+void qvButtons_H::HoverStartTest(std::int16_t button) {
+    if (!hWnd() || !PointerOnWindow(hWnd())) return;
+    InputFlags |= PointerOver;
+    bool on = true;
+    if (MouseOnButton) MouseOnButton(on);
+    ::SetPropA(hWnd(), "qv_ClassID", reinterpret_cast<HANDLE>(this));
+    ::SetPropA(hWnd(), "qv_TimerID", reinterpret_cast<HANDLE>(HoverTimerId));
+    ::SetTimer(hWnd(), HoverTimerId, HoverTimerInterval, &HoverTimerProc);
+    Hovering = true;
+    delayDrawing_ = false;
+    if (button == 1) PressedLook = true;
+    RedrawButton();
+}
+
+void qvButtons_H::CheckHoverEnd(UINT_PTR timerId) {
+    if (PointerOnWindow(hWnd())) return;
+    ::KillTimer(hWnd(), timerId);
+    InputFlags &= static_cast<std::uint8_t>(~PointerOver);
+    Hovering = false;
+    delayDrawing_ = false;
+    bool on = false;
+    if (MouseOnButton) MouseOnButton(on);
+    PressedLook = false;
+    RedrawButton();
+}
+
+// modQvTimer
+void CALLBACK HoverTimerProc(HWND hwnd, UINT, UINT_PTR, DWORD) {
+    auto* control = static_cast<qvButtons_H*>(::GetPropA(hwnd, "qv_ClassID"));
+    const auto timerId = reinterpret_cast<UINT_PTR>(::GetPropA(hwnd, "qv_TimerID"));
+    if (!control) return;
+    try {
+        control->CheckHoverEnd(timerId);
+    } catch (...) {
+        // Nothing crosses the timer callback.
+    }
+}
+
+}  // namespace buttons

@@ -1,0 +1,69 @@
+// Option groups: the option-mode buttons of one container window register in named
+// properties of that window ("qv_OptCount", "qv_Obj1" … "qv_ObjN").
+#include "buttons/qvbuttons_h.h"
+
+#include <string>
+
+namespace buttons {
+namespace {
+
+std::string SlotKey(int slot) { return "qv_Obj" + std::to_string(slot); }
+
+qvButtons_H* Member(HWND container, int slot) {
+    return static_cast<qvButtons_H*>(::GetPropA(container, SlotKey(slot).c_str()));
+}
+
+}  // namespace
+
+bool qvButtons_H::OptionToggle(std::int16_t action) {
+    // Reading the container and the count may fail loudly; the rest quietly.
+    const HWND container = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(ContainerHandleText)));
+    const auto stored = reinterpret_cast<std::uintptr_t>(::GetPropA(container, "qv_OptCount"));
+    if (stored > 32767) throw std::overflow_error("Overflow");
+    const int count = static_cast<int>(stored);
+    bool result = false;
+    try {
+        if ((action == 1 || count > 0) && value_) {
+            for (int i = 1; i <= count; ++i) {
+                qvButtons_H* other = Member(container, i);
+                if (other && other != this) other->Value(false);
+            }
+        }
+        switch (action) {
+        case -1: {
+            bool passed = false;
+            for (int i = 1; i <= count; ++i) {
+                HANDLE entry = ::GetPropA(container, SlotKey(i).c_str());
+                if (passed) ::SetPropA(container, SlotKey(i - 1).c_str(), entry);
+                else if (entry == static_cast<HANDLE>(this)) passed = true;
+            }
+            // A button that is not registered leaves the registry as it is.
+            if (!passed) break;
+            ::RemovePropA(container, SlotKey(count).c_str());
+            if (count == 1) ::RemovePropA(container, "qv_OptCount");
+            else ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
+            break;
+        }
+        case 1:
+            ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count + 1)));
+            ::SetPropA(container, SlotKey(count + 1).c_str(), static_cast<HANDLE>(this));
+            break;
+        case 2:
+            for (int i = 1; i <= count; ++i) {
+                qvButtons_H* other = Member(container, i);
+                if (other && other->Value()) {
+                    result = true;
+                    break;
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        // Later failures end the routine quietly, keeping what was done.
+    }
+    return result;
+}
+
+}  // namespace buttons

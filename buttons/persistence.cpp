@@ -1,0 +1,111 @@
+// qvButtons_H persistence: initialise-properties for a new instance, and the 23
+// property-bag keys written and read with their types, defaults and order.
+#include "buttons/qvbuttons_h.h"
+
+#include <string>
+
+namespace buttons {
+namespace {
+
+std::wstring HandleText(HWND hwnd) {
+    return std::to_wstring(reinterpret_cast<std::uintptr_t>(hwnd));
+}
+
+template <typename Step>
+void IgnoringErrors(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+void qvButtons_H::OnInitProperties() {
+    ContainerHandleText = HandleText(ContainerHwnd());
+    InternalTag(ContainerHandleText);
+    caption_ = Ambient().DisplayName;
+    if (hWnd()) ::SetWindowTextW(hWnd(), caption_.c_str());
+    captionAlign_ = CaptionCenter;
+    showFocusRect_ = true;
+    hoverForeColor_ = kButtonText;
+    hoverBackColor_ = kButtonFace;
+    if (!Parent().IsMdiForm) {
+        // A copy: changing the button's font (FontStyle) must not change the form's.
+        UserControl::Font(Parent().Font ? Parent().Font->Clone() : forms::DefaultHostFont());
+    }
+    ContainerBackRGB = ResolveColor(Ambient().BackColor);
+    backColor_ = kButtonFace;
+    UpdateCache(L"BackColor");
+    for (const wchar_t* key : {L"Caption", L"CapAlign", L"Focus", L"cFHover", L"cBHover", L"Font"})
+        PropertyChanged(key);
+}
+
+void qvButtons_H::OnWriteProperties(forms::PropertyBag& bag) {
+    bag.WriteText(L"Caption", caption_, L"");
+    bag.WriteInt32(L"CapAlign", captionAlign_, CaptionCenter);
+    bag.WriteInt32(L"BackStyle", buttonStyle_, bsBevel);
+    bag.WriteInt32(L"Shape", buttonShape_, ShapeRectangle);
+    bag.WriteFont(L"Font", UserControl::Font());
+    bag.WriteInt32(L"cFore", UserControl::ForeColor(), kButtonText);
+    bag.WriteInt32(L"cFHover", hoverForeColor_, kButtonText);
+    bag.WriteInt32(L"cBhover", hoverBackColor_, backColor_);
+    bag.WriteBool(L"Focus", showFocusRect_, true);
+    bag.WriteInt32(L"LockHover", hoverColorLocks_, LockNone);
+    bag.WriteInt32(L"cGradient", gradientColor_, kButtonFace);
+    bag.WriteInt32(L"Gradient", gradientMode_, gmNone);
+    bag.WriteInt32(L"CapStyle", captionStyle_, CaptionFlat);
+    bag.WriteInt32(L"Mode", mode_);
+    bag.WriteBool(L"Value", value_);
+    bag.WriteInt32(L"CustomClick", customClick_, 0);
+    bag.WriteInt32(L"ImgAlign", pictureAlign_, paLeftEdge);
+    bag.WritePicture(L"Image", picture_);
+    bag.WriteInt16(L"ImgSize", ImagePixels, 16);
+    bag.WriteBool(L"Enabled", UserControl::Enabled(), true);
+    bag.WriteInt32(L"cBack", backColor_);
+    bag.WriteInt16(L"mPointer", UserControl::MousePointer(), 0);
+    bag.WritePicture(L"mIcon", UserControl::MouseIcon());
+}
+
+void qvButtons_H::OnReadProperties(const forms::PropertyBag& bag) {
+    ContainerHandleText = HandleText(ContainerHwnd());
+    InternalTag(ContainerHandleText);
+    ContainerBackRGB = ResolveColor(Ambient().BackColor);
+    DelayDrawing(true);
+
+    caption_ = bag.ReadText(L"Caption", L"");
+    captionAlign_ = bag.ReadInt32(L"CapAlign", CaptionCenter);
+    buttonStyle_ = bag.ReadInt32(L"BackStyle", bsBevel);
+    buttonShape_ = bag.ReadInt32(L"Shape", ShapeRectangle);
+    gradientMode_ = bag.ReadInt32(L"Gradient", gmNone);
+    gradientColor_ = bag.ReadInt32(L"cGradient", kButtonFace);
+    UserControl::ForeColor(bag.ReadInt32(L"cFore", kButtonText));
+    // A description without a font keeps the font the button already has (the
+    // parent's or the host's) rather than ending up with none.
+    if (forms::FontRef font = bag.ReadFont(L"Font", nullptr)) UserControl::Font(std::move(font));
+    showFocusRect_ = bag.ReadBool(L"Focus", true);
+    mode_ = bag.ReadInt32(L"Mode", ModeCommand);
+    value_ = bag.ReadBool(L"Value", false);
+    customClick_ = bag.ReadInt32(L"CustomClick", 0);
+    picture_ = bag.ReadPicture(L"Image", nullptr);
+    ImagePixels = bag.ReadInt16(L"ImgSize", 16);
+    pictureAlign_ = bag.ReadInt32(L"ImgAlign", paLeftEdge);
+    hoverForeColor_ = bag.ReadInt32(L"cFHover", kButtonText);
+    UserControl::Enabled(bag.ReadBool(L"Enabled", true));
+    backColor_ = bag.ReadInt32(L"cBack", Parent().BackColor);
+    hoverBackColor_ = bag.ReadInt32(L"cBHover", backColor_);
+    hoverColorLocks_ = bag.ReadInt32(L"LockHover", LockNone);
+    captionStyle_ = bag.ReadInt32(L"CapStyle", CaptionFlat);
+    MouseIcon(bag.ReadPicture(L"mIcon", nullptr));
+    MousePointer(std::int32_t{bag.ReadInt16(L"mPointer", 0)});
+
+    // The closing steps run one after the other whatever fails among them.
+    IgnoringErrors([&] { UpdateCache(L"Picture"); });
+    IgnoringErrors([&] { UpdateCache(L"BackColor"); });
+    IgnoringErrors([&] { Caption(caption_); });
+    IgnoringErrors([&] { if (mode_ == ModeOption) OptionToggle(1); });
+    delayDrawing_ = false;
+    IgnoringErrors([&] { ResizeProcessing(); });
+}
+
+}  // namespace buttons

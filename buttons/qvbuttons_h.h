@@ -1,0 +1,344 @@
+// qvButtons_H: the program's own push-button control. A child window that draws
+// itself completely through an off-screen back buffer, in one of eight styles and
+// nine shapes, with optional picture, gradient face and hover colours; it acts as a
+// command button, a check box or an option button.
+//
+// The class is implemented across files by area:
+//   qvbuttons_h.cpp          lifecycle (show, paint, resize, ambient changes, termination)
+//   properties.cpp           property rules
+//   persistence.cpp          initialise / read / write properties
+//   input.cpp                mouse, keyboard, focus and drag-and-drop notifications
+//   hover.cpp                hover timer (modQvTimer) and CheckHoverEnd
+//   option_group.cpp         OptionToggle
+//   render/pipeline.cpp      back buffer, RedrawButton, drawing tools, FillButtonFace
+//   render/shapes.cpp        window regions and edge rings
+//   render/border.cpp, render/focus.cpp, render/caption_*.cpp
+//   painters/colour.cpp, gradient.cpp, cache.cpp, image.cpp, style_*.cpp
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/font_object.h"
+#include "forms/picture_object.h"
+#include "forms/property_bag.h"
+#include "forms/user_control.h"
+#include "platform/handles.h"
+
+namespace buttons {
+
+// Per-repaint values passed between RedrawButton, the style painter and its steps.
+using PainterPoints = std::array<POINT, 16>;          // indices 0..15, all zero on entry
+using BorderColors = std::array<std::int32_t, 13>;    // entries 1..12 used; entry 0 unused
+using FaceState = std::int16_t;                       // 0 normal, 1 default outline, 2 pressed, 3 painter's own
+using PaintResult = std::int16_t;                     // EdgeResult of PrepareShapeEdge, 1 = no outline
+
+enum ButtonStyleValue : std::int32_t {
+    bsBevel = 0, bsFramedBevel = 1, bsShadedRounded = 2, bsEtched = 3,
+    bsFlat = 4, bsHoverFrame = 5, bsSoftBevel = 6, bsRoundedFrame = 7
+};
+enum ModeValue : std::int32_t { ModeCommand = 0, ModeCheck = 1, ModeOption = 2 };
+enum CaptionAlignValue : std::int32_t { CaptionLeft = 0, CaptionRight = 1, CaptionCenter = 2 };
+enum CaptionStyleValue : std::int32_t { CaptionFlat = 0, CaptionEmbossed = 1, CaptionEngraved = 2 };
+enum ButtonShapeValue : std::int32_t {
+    ShapeRectangle = 0, ShapeSlantLeft = 1, ShapeSlantRight = 2, ShapeSlantBoth = 3, ShapeOval = 4,
+    ShapeOvalNoText = 5, ShapeOvalFlat = 6, ShapeCustom = 7, ShapeCustom3D = 8
+};
+enum PictureAlignValue : std::int32_t {
+    paLeftEdge = 0, paLeftOfCaption = 1, paRightEdge = 2, paRightOfCaption = 3, paTopCenter = 4, paBottomCenter = 5
+};
+enum PictureSizeValue : std::int32_t { ps16 = 0, ps24 = 1, ps32 = 2, ps40 = 3, ps48 = 4 };
+enum GradientModeValue : std::int32_t {
+    gmNone = 0, gmLeftToRight = 1, gmRightToLeft = 2, gmTopToBottom = 3, gmBottomToTop = 4
+};
+enum HoverColorLocksValue : std::int32_t { LockNone = 0, LockBack = 1, LockFore = 2, LockBoth = 3 };
+enum FontStyleBits : std::int32_t { FontBold = 2, FontItalic = 4, FontUnderline = 8 };
+
+// Colour values: 0x00BBGGRR, or 0x80000000 + a system colour index.
+inline constexpr std::int32_t kButtonFace = static_cast<std::int32_t>(0x8000000F);
+inline constexpr std::int32_t kButtonText = static_cast<std::int32_t>(0x80000012);
+
+// Access key of a caption: the character after the last "&" that is not part of a
+// doubled "&&". nullopt when the caption has no such marker; an empty text when the
+// marker is the last character.
+std::optional<std::wstring> AccessKeyOf(std::wstring_view caption);
+
+class qvButtons_H : public forms::UserControl {
+public:
+    // InputFlags bits.
+    static constexpr std::uint8_t DefaultOutline = 1;
+    static constexpr std::uint8_t HeldDown = 2;
+    static constexpr std::uint8_t PointerOver = 4;
+    static constexpr UINT_PTR HoverTimerId = 237;
+    static constexpr UINT HoverTimerInterval = 50;
+
+    qvButtons_H();
+    ~qvButtons_H() override;
+
+    // ---- Properties (get: no argument; set: one argument) ----
+    std::int32_t ButtonStyle() const noexcept { return buttonStyle_; }
+    void ButtonStyle(std::int32_t style);
+    std::int32_t Mode() const noexcept { return mode_; }
+    void Mode(std::int32_t mode);
+    const std::wstring& Caption() const noexcept { return caption_; }
+    void Caption(const std::wstring& caption);
+    std::int32_t CaptionAlign() const noexcept { return captionAlign_; }
+    void CaptionAlign(std::int32_t align);
+    std::int32_t CaptionStyle() const noexcept { return captionStyle_; }
+    void CaptionStyle(std::int32_t style);
+    std::int32_t CustomClick() const noexcept { return customClick_; }
+    void CustomClick(std::int32_t value);
+    std::int32_t ButtonShape() const noexcept { return buttonShape_; }
+    void ButtonShape(std::int32_t shape);
+    const forms::PictureRef& Picture() const noexcept { return picture_; }
+    void Picture(forms::PictureRef picture);
+    std::int32_t PictureAlign() const noexcept { return pictureAlign_; }
+    void PictureAlign(std::int32_t align);
+    bool Enabled() const noexcept { return UserControl::Enabled(); }
+    void Enabled(bool enabled);
+    bool ShowFocusRect() const noexcept { return showFocusRect_; }
+    void ShowFocusRect(bool show);
+    bool Value() const noexcept { return value_; }
+    void Value(bool value);
+    std::int32_t PictureSize();
+    void PictureSize(std::int32_t size);
+    std::int16_t MousePointer() const noexcept { return UserControl::MousePointer(); }
+    // Converted to 16 bits; throws std::overflow_error when it does not fit, and the
+    // host's std::invalid_argument for an unknown pointer code.
+    void MousePointer(std::int32_t pointer);
+    const forms::PictureRef& MouseIcon() const noexcept { return UserControl::MouseIcon(); }
+    void MouseIcon(forms::PictureRef icon);
+    const forms::FontRef& Font() const noexcept { return UserControl::Font(); }
+    void Font(forms::FontRef font);
+    std::int32_t FontStyle() const;
+    void FontStyle(std::int32_t style);
+    std::int32_t ForeColor() const noexcept { return UserControl::ForeColor(); }
+    void ForeColor(std::int32_t color);
+    std::int32_t BackColor() const noexcept { return backColor_; }
+    void BackColor(std::int32_t color);
+    std::int32_t GradientColor() const noexcept { return gradientColor_; }
+    void GradientColor(std::int32_t color);
+    std::int32_t GradientMode() const noexcept { return gradientMode_; }
+    void GradientMode(std::int32_t mode);
+    bool ResetDefaultColors() const noexcept { return false; }
+    void ResetDefaultColors(bool reset);
+    std::int32_t HoverColorLocks() const noexcept { return hoverColorLocks_; }
+    void HoverColorLocks(std::int32_t locks);
+    std::int32_t HoverForeColor() const noexcept { return hoverForeColor_; }
+    void HoverForeColor(std::int32_t color);
+    std::int32_t HoverBackColor() const noexcept { return hoverBackColor_; }
+    void HoverBackColor(std::int32_t color);
+    HDC hDC() const noexcept { return UserControl::hDC(); }
+    HWND hWnd() const noexcept { return UserControl::hWnd(); }
+
+    // ---- Methods ----
+    void Refresh();
+    void DelayDrawing(bool delay);
+
+    // ---- Events, in their declared order (arguments by reference; not read back) ----
+    std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseDown;
+    std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseUp;
+    std::function<void(std::int16_t& button, std::int16_t& shift, float& x, float& y)> MouseMove;
+    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyDown;
+    std::function<void(std::int16_t& keyAscii)> KeyPress;
+    std::function<void(std::int16_t& keyCode, std::int16_t& shift)> KeyUp;
+    std::function<void(bool& onButton)> MouseOnButton;
+    std::function<void()> Click;
+    std::function<void(std::int16_t& button)> DoubleClick;
+    std::function<void(std::int32_t& effect)> OLECompleteDrag;
+    std::function<void(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                       float& y)> OLEDragDrop;
+    std::function<void(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                       float& y, std::int16_t& state)> OLEDragOver;
+    std::function<void(std::int32_t& effect, bool& defaultCursors)> OLEGiveFeedback;
+    std::function<void(IDataObject* data, std::int16_t& dataFormat)> OLESetData;
+    std::function<void(IDataObject* data, std::int32_t& allowedEffects)> OLEStartDrag;
+
+    // ---- Member state shared by the control's parts (public for tools and tests) ----
+    std::uint8_t InputFlags = 0;
+    bool Hovering = false;
+    bool PressedLook = false;
+    std::int16_t LastButton = 0;
+    std::int32_t ContainerBackRGB = 0;
+    std::wstring ContainerHandleText;
+    std::int16_t ImagePixels = 0;
+    std::int32_t PictureWidth = 0;
+    std::int32_t PictureHeight = 0;
+    std::int32_t PictureKind = 0;  // 0 bitmap or JPEG, 1 icon
+    bool DelayDrawingFlag() const noexcept { return delayDrawing_; }
+
+    // Cached face colours (UpdateCache "BackColor").
+    std::int32_t FaceColor = 0;
+    std::int32_t PressedFaceColor = 0;
+    std::int32_t HoverFaceColor = 0;
+    std::int32_t CheckedFaceColor = 0;
+
+    // Back buffer (render/pipeline.cpp owns its handling).
+    platform::MemoryDC BackBufferDC;
+    HGDIOBJ InitialBrush = nullptr;
+    HGDIOBJ InitialPen = nullptr;
+    HGDIOBJ InitialBitmap = nullptr;   // nullptr: no back-buffer bitmap selected yet
+    HGDIOBJ InitialFont = nullptr;     // kept by UpdateCache "Font"
+    platform::Brush CurrentBrush;      // the brush selected into the back buffer
+    platform::Pen CurrentPen;          // the pen selected into the back buffer
+    platform::Bitmap BackBufferBitmap; // the bitmap selected into the back buffer
+    platform::Font CaptionFont;        // the caption font selected into the back buffer
+
+    // Shapes and regions.
+    platform::Region OuterEdgeRegion;
+    platform::Region InnerEdgeRegion;
+    std::int32_t FlatLeft = 0;
+    std::int32_t FlatRight = 0;
+    bool ClickMoved = false;
+
+    // Caption layout.
+    RECT CaptionRect{};
+    RECT ImageRect{};
+
+    // Images.
+    platform::Bitmap PreparedImage;
+    std::int32_t PreparedWidth = 0;
+    std::int32_t PreparedHeight = 0;
+
+    // Whole-pixel client size (ScaleWidth/ScaleHeight rounded half to even).
+    std::int32_t ScaleWidthPixels() const noexcept;
+    std::int32_t ScaleHeightPixels() const noexcept;
+    bool UserMode() const noexcept { return Ambient().UserMode; }
+
+    // ---- Painting pipeline (render/pipeline.cpp) ----
+    void RedrawButton();
+    void PrepareBackBuffer();
+    void PresentBackBuffer();
+    void DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                       std::int32_t fill, std::int32_t outline = -1, std::int32_t penWidth = 1,
+                       std::int32_t penStyle = PS_SOLID);
+    // kind 0 brush (and a pen too when alsoPen), 1 pen, 2 text colour of dc.
+    void SetDrawingTool(std::int32_t kind, std::int32_t color, bool alsoPen = false, std::int32_t penWidth = 1,
+                        std::int32_t penStyle = PS_SOLID, HDC dc = nullptr);
+    void ReleaseDrawingTools();
+    static std::int32_t ResolveColor(std::int32_t color);
+    void FillButtonFace(std::int32_t& faceColor, FaceState& faceState, PaintResult& edgeResult,
+                        std::int32_t& gradientColor, std::int32_t& hoverColor);
+    // Resize step 1: selects the initial bitmap back and deletes the back-buffer bitmap.
+    void DropBackBufferBitmap();
+    // Termination step 3: drawing tools, caption font, bitmap and the DC itself.
+    void ReleaseBackBuffer();
+
+    // ---- Colours, cache and gradients (painters/colour.cpp, cache.cpp, gradient.cpp) ----
+    static std::int32_t ShiftColor(std::int32_t color, std::int16_t amount, bool proportional = false);
+    void UpdateCache(std::wstring_view key);
+    static void BuildGradientColors(std::vector<std::int32_t>& table, std::int32_t start, std::int32_t end);
+    void FillGradient(std::int32_t start, std::int32_t end);
+
+    // ---- Shapes and regions (render/shapes.cpp) ----
+    void BuildShapeRegions();
+    std::int16_t PrepareShapeEdge();
+    void OutlineShapedRegion(std::int32_t outlineColor);
+    bool ApplyCustomClickMove();
+
+    // ---- Caption (render/caption_layout.cpp, render/caption_draw.cpp) ----
+    void LayoutButtonContent(bool rebuildImage);
+    void DrawButtonCaption(std::int32_t faceColor, std::int32_t altTextColor, bool checkedFlag, bool singlePass);
+
+    // ---- Borders and focus (render/border.cpp, render/focus.cpp) ----
+    void DrawButtonBorder(PainterPoints& points, const BorderColors& colors, FaceState faceState,
+                          std::int32_t outerPenStyle);
+    void DrawFocusIndicator(std::int32_t color, bool solid, bool aroundCaption, PainterPoints& points);
+
+    // ---- Images (painters/image.cpp) ----
+    void DrawButtonImage(const RECT& imageRect);
+    SIZE FitImage(std::int32_t boxWidth, std::int32_t boxHeight) const;
+    void PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region);
+    void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
+                               std::int32_t w, std::int32_t h);
+
+    // ---- Style painters (painters/style_*.cpp) ----
+    void PaintBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintFramedBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintShadedRounded(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintEtched(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintFlat(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintHoverFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintSoftBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    void PaintRoundedFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+
+    // ---- Option groups (option_group.cpp) and hover tracking (hover.cpp) ----
+    // -1 leave, 0 clear the others, 1 join, 2 ask whether a member is checked.
+    bool OptionToggle(std::int16_t action);
+    void CheckHoverEnd(UINT_PTR timerId);
+
+    // The resize processing (also run by ButtonShape, Picture and read-properties).
+    void ResizeProcessing();
+
+protected:
+    void OnInitProperties() override;
+    void OnReadProperties(const forms::PropertyBag& bag) override;
+    void OnWriteProperties(forms::PropertyBag& bag) override;
+    void OnShow() override;
+    void OnPaint() override;
+    void OnResize() override;
+    void OnAmbientChanged(const std::wstring& name) override;
+    void OnTerminate() override;
+    void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void OnClick() override;
+    void OnDblClick() override;
+    void OnKeyDown(std::int16_t& keyCode, std::int16_t shift) override;
+    void OnKeyPress(std::int16_t& keyAscii) override;
+    void OnKeyUp(std::int16_t& keyCode, std::int16_t shift) override;
+    void OnAccessKeyPress(std::int16_t keyAscii) override;
+    void OnGotFocus() override;
+    void OnOLECompleteDrag(std::int32_t& effect) override;
+    void OnOLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                       float& y) override;
+    void OnOLEDragOver(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
+                       float& y, std::int16_t& state) override;
+    void OnOLEGiveFeedback(std::int32_t& effect, bool& defaultCursors) override;
+    void OnOLESetData(IDataObject* data, std::int16_t& dataFormat) override;
+    void OnOLEStartDrag(IDataObject* data, std::int32_t& allowedEffects) override;
+
+private:
+    // An information message box, shown only while the form is being designed.
+    void DesignMessage(const std::wstring& text) const;
+    void HoverStartTest(std::int16_t button);
+
+    std::int32_t buttonStyle_ = bsBevel;
+    std::int32_t mode_ = ModeCommand;
+    std::wstring caption_;
+    std::int32_t captionAlign_ = CaptionCenter;
+    std::int32_t captionStyle_ = CaptionFlat;
+    std::int32_t customClick_ = 0;
+    std::int32_t buttonShape_ = ShapeRectangle;
+    forms::PictureRef picture_;
+    std::int32_t pictureAlign_ = paLeftEdge;
+    bool showFocusRect_ = true;
+    bool value_ = false;
+    std::int32_t backColor_ = kButtonFace;
+    std::int32_t gradientColor_ = 0;
+    std::int32_t gradientMode_ = gmNone;
+    std::int32_t hoverColorLocks_ = LockNone;
+    std::int32_t hoverForeColor_ = kButtonText;
+    std::int32_t hoverBackColor_ = kButtonFace;
+    bool delayDrawing_ = false;
+
+    friend void HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
+
+public:
+    // The DelayDrawing flag set or cleared without a repaint (the pipeline and shapes
+    // need this where the rules clear or set it "directly").
+    void SetDelayDrawingFlag(bool delay) noexcept { delayDrawing_ = delay; }
+};
+
+// modQvTimer: the hover timer's callback; finds the control through the window
+// properties "qv_ClassID" and "qv_TimerID".
+void CALLBACK HoverTimerProc(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
+
+}  // namespace buttons

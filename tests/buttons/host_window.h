@@ -1,0 +1,29 @@
+// A real top-level window for the button tests to place controls in.
+#pragma once
+
+#include <windows.h>
+
+#include "forms/window_base.h"
+
+namespace buttons::test {
+
+class HostWindow : public forms::WindowBase {
+public:
+    explicit HostWindow(int width = 400, int height = 300) {
+        RegisterClassOnce(L"ButtonTestHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        CreateFor(L"ButtonTestHost", L"Button test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, width,
+                  height, nullptr);
+        ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+        ::UpdateWindow(hwnd());
+    }
+    // Delivers the messages waiting for this thread.
+    static void Pump() {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+};
+
+}  // namespace buttons::test
