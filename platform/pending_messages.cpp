@@ -6,7 +6,8 @@ namespace platform {
 
 void ProcessPendingMessages() {
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // PM_NOYIELD: an empty queue must not give the processor away on every call.
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
         if (msg.message == WM_QUIT) {
             // Leave the quit request for the message loop that owns it.
             ::PostQuitMessage(static_cast<int>(msg.wParam));

@@ -79,8 +79,10 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength) {
 }
 
 std::int64_t GetContentLength(const std::wstring& url) {
+    // Asked with HEAD: the answer carries the same Content-Length as a GET and has no
+    // body, which WinInet would otherwise read to its end before closing the request.
     HttpRequest request;
-    if (!SendHttpRequest(L"GET", url, 0, request)) return -1;
+    if (!SendHttpRequest(L"HEAD", url, 0, request)) return -1;
     return ContentLengthHeader(request.request.get());
 }
 

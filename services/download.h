@@ -22,7 +22,8 @@ protected:
 // capped at 100. A length of 0 shows 100.
 int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
 
-// The Content-Length the server announces for url, or -1 when it cannot be had.
+// The Content-Length the server announces for url (asked with a HEAD request), or
+// -1 when it cannot be had.
 std::int64_t GetContentLength(const std::wstring& url);
 
 // Downloads url into localPath, reporting to window (may be null) after every chunk
