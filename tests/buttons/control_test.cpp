@@ -7,7 +7,7 @@ namespace buttons {
 namespace {
 
 TEST(Control, CreatesARealChildWindowInItsContainer) {
-    test::HostWindow host;
+    test::HostWindow& host = test::SharedHost();
     qvButtons_H button;
     button.SetAmbientDisplayName(L"qvButtons_H1");
     button.Create(host.hwnd(), 10, 20, 89, 41, nullptr);

@@ -27,3 +27,14 @@ public:
 };
 
 }  // namespace buttons::test
+
+namespace buttons::test {
+
+// One host window for the whole test program: creating and destroying top-level
+// windows under Wine without a window manager costs about a second each.
+inline HostWindow& SharedHost() {
+    static HostWindow* host = new HostWindow();
+    return *host;
+}
+
+}  // namespace buttons::test

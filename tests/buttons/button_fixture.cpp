@@ -1,0 +1,98 @@
+#include "tests/buttons/button_fixture.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace buttons::test {
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    path_ = std::wstring(base) + L"qvbuttons_test_" + std::to_wstring(::GetCurrentProcessId()) + L"_" +
+            std::to_wstring(++counter);
+    std::filesystem::create_directories(std::filesystem::path(path_));
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(path_), ignored);
+}
+
+namespace {
+
+template <typename T>
+void Put(std::vector<char>& out, T value) {
+    const size_t at = out.size();
+    out.resize(at + sizeof value);
+    std::memcpy(out.data() + at, &value, sizeof value);
+}
+
+void WriteAll(const std::wstring& path, const std::vector<char>& data) {
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
+    file.write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+}  // namespace
+
+void WriteBmpFile(const std::wstring& path, int width, int height, COLORREF color) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<char> data;
+    Put<std::uint16_t>(data, 0x4D42);
+    Put<std::uint32_t>(data, 54 + stride * height);
+    Put<std::uint32_t>(data, 0);
+    Put<std::uint32_t>(data, 54);
+    Put<std::uint32_t>(data, 40);
+    Put<std::int32_t>(data, width);
+    Put<std::int32_t>(data, height);
+    Put<std::uint16_t>(data, 1);
+    Put<std::uint16_t>(data, 24);
+    for (int i = 0; i < 6; ++i) Put<std::uint32_t>(data, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            data.push_back(static_cast<char>(GetBValue(color)));
+            data.push_back(static_cast<char>(GetGValue(color)));
+            data.push_back(static_cast<char>(GetRValue(color)));
+        }
+        for (int pad = width * 3; pad < stride; ++pad) data.push_back(0);
+    }
+    WriteAll(path, data);
+}
+
+void WriteIconFile(const std::wstring& path) {
+    std::vector<char> data;
+    Put<std::uint16_t>(data, 0);
+    Put<std::uint16_t>(data, 1);  // icon
+    Put<std::uint16_t>(data, 1);  // one image
+    data.push_back(16);
+    data.push_back(16);
+    data.push_back(0);
+    data.push_back(0);
+    Put<std::uint16_t>(data, 1);
+    Put<std::uint16_t>(data, 32);
+    Put<std::uint32_t>(data, 40 + 16 * 16 * 4 + 16 * 4);
+    Put<std::uint32_t>(data, 22);
+    Put<std::uint32_t>(data, 40);
+    Put<std::int32_t>(data, 16);
+    Put<std::int32_t>(data, 32);
+    Put<std::uint16_t>(data, 1);
+    Put<std::uint16_t>(data, 32);
+    for (int i = 0; i < 6; ++i) Put<std::uint32_t>(data, 0);
+    for (int i = 0; i < 16 * 16; ++i) Put<std::uint32_t>(data, 0xFF2040C0);
+    for (int i = 0; i < 16; ++i) Put<std::uint32_t>(data, 0);
+    WriteAll(path, data);
+}
+
+std::unique_ptr<qvButtons_H> MakeButton(HWND host, bool userMode, const forms::PropertyBag* bag, int width,
+                                        int height) {
+    auto button = std::make_unique<qvButtons_H>();
+    button->SetAmbientUserMode(userMode);
+    button->SetAmbientDisplayName(L"qvButtons_H1");
+    button->Create(host, 10, 10, width, height, bag);
+    HostWindow::Pump();
+    button->ClearMarkedKeys();
+    return button;
+}
+
+}  // namespace buttons::test
