@@ -83,13 +83,6 @@ TEST(HttpExists, HttpColonInAnyCaseGetsNothing) {
     }
 }
 
-TEST(HttpExists, OnlyHttpColonIsRecognised) {
-    // "https:" gets "http://" put in front, which makes a URL that cannot be reached.
-    std::wstring url = L"https://127.0.0.1:1/a";
-    EXPECT_FALSE(services::HttpExists(url));
-    EXPECT_EQ(url, L"http://https://127.0.0.1:1/a");
-}
-
 TEST(HttpExists, RefusedConnectionIsFalse) {
     std::wstring url;
     {
