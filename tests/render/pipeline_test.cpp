@@ -1,0 +1,424 @@
+#include <gtest/gtest.h>
+
+#include "buttons/painters/colour.h"
+#include "tests/render/render_support.h"
+
+namespace buttons {
+namespace {
+
+using test::BufferPixel;
+using test::HostWindow;
+using test::MakeButton;
+using test::WindowPixel;
+
+constexpr std::int32_t kMarker = 0x00FF00;
+constexpr std::int32_t kBack = 0x336699;
+
+TEST(Pipeline, RepaintCopiesTheFaceToTheWindowAndRefreshesOnce) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
+    test::PaintWindow(*b, kMarker);
+    const long refreshes = b->RefreshCount();
+    b->RedrawButton();
+    EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
+    EXPECT_EQ(refreshes + 1, b->RefreshCount());
+}
+
+TEST(Pipeline, DelayedDrawingPaintsNothingUntilDelayDrawingFalse) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    test::PaintWindow(*b, kMarker);
+    const long refreshes = b->RefreshCount();
+    b->DelayDrawing(true);
+    b->BackColor(0x0000FF);
+    b->ButtonStyle(bsBevel);
+    b->RedrawButton();
+    EXPECT_EQ(kMarker, WindowPixel(*b, 44, 20));
+    EXPECT_EQ(refreshes, b->RefreshCount());
+    b->DelayDrawing(false);
+    EXPECT_EQ(0x0000FF, WindowPixel(*b, 44, 20));
+    EXPECT_EQ(refreshes + 1, b->RefreshCount());
+}
+
+TEST(Pipeline, RefreshClearsTheDelayAndRepaintsOnce) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    b->DelayDrawing(true);
+    b->BackColor(0xFF0000);
+    test::PaintWindow(*b, kMarker);
+    const long refreshes = b->RefreshCount();
+    b->Refresh();
+    EXPECT_FALSE(b->DelayDrawingFlag());
+    EXPECT_EQ(0xFF0000, WindowPixel(*b, 44, 20));
+    EXPECT_EQ(refreshes + 1, b->RefreshCount());
+}
+
+TEST(Pipeline, PaintEventClearsTheDelayFlagEvenIfACallerSetIt) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    b->DelayDrawing(true);
+    b->BackColor(0x0000FF);
+    test::PaintWindow(*b, kMarker);
+    ::InvalidateRect(b->hWnd(), nullptr, FALSE);
+    ::UpdateWindow(b->hWnd());
+    EXPECT_FALSE(b->DelayDrawingFlag());
+    EXPECT_EQ(0x0000FF, WindowPixel(*b, 44, 20));
+}
+
+TEST(Pipeline, ResizeWhileDelayedOnlyReplacesTheBackBufferBitmap) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    const HGDIOBJ oldBitmap = ::GetCurrentObject(b->BackBufferDC.get(), OBJ_BITMAP);
+    const long refreshes = b->RefreshCount();
+    b->DelayDrawing(true);
+    b->Move(0, 0, 120, 50);  // the resize notification arrives at once; no paint is pumped
+    BITMAP bm{};
+    const HGDIOBJ newBitmap = ::GetCurrentObject(b->BackBufferDC.get(), OBJ_BITMAP);
+    EXPECT_NE(oldBitmap, newBitmap);
+    EXPECT_EQ(b->BackBufferBitmap.get(), newBitmap);
+    ASSERT_EQ(static_cast<int>(sizeof bm), ::GetObjectW(newBitmap, sizeof bm, &bm));
+    EXPECT_EQ(120, bm.bmWidth);
+    EXPECT_EQ(50, bm.bmHeight);
+    EXPECT_EQ(refreshes, b->RefreshCount());  // nothing repainted
+    EXPECT_EQ(89, b->FlatRight);               // regions not rebuilt
+    RECT box{};
+    platform::Region region(::CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(ERROR, ::GetWindowRgn(b->hWnd(), region.get()));
+    ::GetRgnBox(region.get(), &box);
+    EXPECT_EQ(90, box.right);   // the window region of the old size (SW + 1)
+    EXPECT_EQ(42, box.bottom);
+    b->DelayDrawing(false);
+    EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
+}
+
+TEST(Pipeline, ZeroSizeControlsRepaintWithoutTransferringAnything) {
+    HostWindow& host = test::SharedHost();
+    for (SIZE size : {SIZE{0, 0}, SIZE{0, 30}, SIZE{30, 0}}) {
+        for (std::int32_t style : {bsFlat, bsShadedRounded}) {
+            forms::PropertyBag bag = test::FlatFace(style, kBack);
+            bag.WriteInt32(L"Gradient", gmTopToBottom);
+            bag.WriteInt32(L"cGradient", 0xFFFFFF);
+            auto b = MakeButton(host, size.cx, size.cy, bag);
+            ASSERT_TRUE(b->BackBufferDC);
+            EXPECT_TRUE(b->BackBufferBitmap);
+            const long refreshes = b->RefreshCount();
+            b->RedrawButton();
+            b->GradientMode(gmNone);
+            EXPECT_EQ(refreshes + 2, b->RefreshCount());
+        }
+    }
+}
+
+TEST(Pipeline, StyleOutsideTheEightPaintsNothingAtAll) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(9, kBack);
+    auto b = MakeButton(host, 89, 41, bag);
+    EXPECT_EQ(9, b->ButtonStyle());
+    test::PaintWindow(*b, kMarker);
+    const long refreshes = b->RefreshCount();
+    b->Refresh();
+    EXPECT_EQ(kMarker, WindowPixel(*b, 44, 20));
+    EXPECT_EQ(refreshes, b->RefreshCount());
+}
+
+TEST(Pipeline, BackBufferStartsWithBlackToolsTransparentTextAndTheCaptionFont) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    HDC dc = b->BackBufferDC.get();
+    EXPECT_EQ(TRANSPARENT, ::GetBkMode(dc));
+    EXPECT_EQ(b->CaptionFont.get(), ::GetCurrentObject(dc, OBJ_FONT));
+    EXPECT_NE(nullptr, b->InitialBrush);
+    EXPECT_NE(nullptr, b->InitialPen);
+    EXPECT_NE(nullptr, b->InitialFont);
+    EXPECT_NE(nullptr, b->InitialBitmap);
+    // The drawing tools selected last are owned and current.
+    EXPECT_EQ(b->CurrentBrush.get(), ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(b->CurrentPen.get(), ::GetCurrentObject(dc, OBJ_PEN));
+    b->ReleaseDrawingTools();
+    EXPECT_EQ(b->InitialBrush, ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(b->InitialPen, ::GetCurrentObject(dc, OBJ_PEN));
+    EXPECT_FALSE(b->CurrentBrush);
+    EXPECT_FALSE(b->CurrentPen);
+}
+
+TEST(Pipeline, DrawRectangleFillsInsideRightAndBottomAndOutlinesOnRequest) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 40, 30, test::FlatFace(bsFlat, kBack));
+    HDC dc = b->BackBufferDC.get();
+    test::PaintBuffer(*b, kMarker);
+    b->DrawRectangle(dc, 0, 5, 40, 6, 0x0000FF);  // one row
+    EXPECT_EQ(kMarker, BufferPixel(*b, 10, 4));
+    EXPECT_EQ(0x0000FF, BufferPixel(*b, 10, 5));
+    EXPECT_EQ(kMarker, BufferPixel(*b, 10, 6));
+    b->DrawRectangle(dc, 10, 10, 20, 20, 0xFF0000, 0x000080, 1, PS_SOLID);
+    EXPECT_EQ(0x000080, BufferPixel(*b, 10, 15));
+    EXPECT_EQ(0x000080, BufferPixel(*b, 19, 15));
+    EXPECT_EQ(0xFF0000, BufferPixel(*b, 15, 15));
+    EXPECT_EQ(kMarker, BufferPixel(*b, 20, 15));
+    b->SetDrawingTool(2, static_cast<std::int32_t>(0x80000012), false, 1, 0, dc);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
+    b->SetDrawingTool(7, 0x123456);  // any other kind: nothing
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
+}
+
+// --- The face fill ---
+
+struct FaceCall {
+    std::int32_t face;
+    FaceState state = 0;
+    PaintResult result = 0;
+    std::int32_t gradient;
+};
+
+FaceCall FillFace(qvButtons_H& b, std::int32_t face, std::int32_t gradient) {
+    FaceCall call{face, 0, 0, gradient};
+    b.FillButtonFace(call.face, call.state, call.result, call.gradient, b.HoverFaceColor);
+    return call;
+}
+
+TEST(FaceFill, GradientKeptWhileHoveringWhenGradientColourEqualsHoverColour) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(bsFlat, kBack);
+    bag.WriteInt32(L"Gradient", gmBottomToTop);
+    bag.WriteInt32(L"cGradient", 0xFFFFFF);
+    bag.WriteInt32(L"cBHover", 0xFFFFFF);
+    auto b = MakeButton(host, 89, 41, bag);
+    b->Hovering = true;
+    const FaceCall call = FillFace(*b, b->FaceColor, 0xFFFFFF);
+    EXPECT_EQ(3, call.result);  // a rectangle: clipped to its (absent) outer edge region
+    EXPECT_EQ(0, call.state);
+    // Bottom to top: the top band gets the end of the table, the bottom band the face.
+    const auto table = test::ExpectedGradient(41, kBack, 0xFFFFFF);
+    for (int y = 0; y < 41; ++y) EXPECT_EQ(table[40 - y], BufferPixel(*b, 44, y)) << y;
+    EXPECT_EQ(kBack, BufferPixel(*b, 0, 40));
+}
+
+TEST(FaceFill, FlatHoverColourWhileHoveringWhenTheColoursDiffer) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(bsFlat, kBack);
+    bag.WriteInt32(L"Gradient", gmBottomToTop);
+    bag.WriteInt32(L"cGradient", 0xFFFFFF);
+    bag.WriteInt32(L"cBHover", 0x82551B);
+    bag.WriteInt32(L"LockHover", 3);
+    auto b = MakeButton(host, 89, 41, bag);
+    EXPECT_EQ(0x82551B, b->HoverFaceColor);
+    b->Hovering = true;
+    FillFace(*b, b->FaceColor, 0xFFFFFF);
+    for (int y : {0, 20, 40}) EXPECT_EQ(0x82551B, BufferPixel(*b, 44, y)) << y;
+    // Pressed: the gradient from the face again, not from the hover colour.
+    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;
+    const FaceCall pressed = FillFace(*b, b->FaceColor, 0xFFFFFF);
+    EXPECT_EQ(2, pressed.state);
+    EXPECT_EQ(kBack, BufferPixel(*b, 44, 40));
+    // Not hovering: the gradient.
+    b->InputFlags = qvButtons_H::DefaultOutline;
+    b->Hovering = false;
+    EXPECT_EQ(1, FillFace(*b, b->FaceColor, 0xFFFFFF).state);
+    EXPECT_EQ(kBack, BufferPixel(*b, 44, 40));
+}
+
+TEST(FaceFill, SolidFaceUsesHoverColourOnlyWhenNotDown) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(bsFlat, kBack);
+    bag.WriteInt32(L"cBHover", 0x0000FF);
+    auto b = MakeButton(host, 89, 41, bag);
+    b->Hovering = true;
+    FillFace(*b, b->FaceColor, 0);
+    EXPECT_EQ(0x0000FF, BufferPixel(*b, 44, 20));
+    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;  // pressed command button
+    FillFace(*b, b->FaceColor, 0);
+    EXPECT_EQ(kBack, BufferPixel(*b, 44, 20));
+    // A check box is down while its Value is True, pressed or not.
+    b->InputFlags = 0;
+    b->Mode(ModeCheck);
+    b->Value(true);
+    FillFace(*b, 0x010203, 0);
+    EXPECT_EQ(0x010203, BufferPixel(*b, 44, 20));
+}
+
+TEST(FaceFill, NegativeGradientColourStartsFromTheFace) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(bsFlat, kBack);
+    bag.WriteInt32(L"Gradient", gmLeftToRight);
+    auto b = MakeButton(host, 89, 41, bag);
+    const FaceCall call = FillFace(*b, kBack, -1);
+    EXPECT_EQ(kBack, call.gradient);
+    for (int x : {0, 44, 88}) EXPECT_EQ(kBack, BufferPixel(*b, x, 20)) << x;
+}
+
+TEST(FaceFill, ShadedRoundedFaceDarkensRowByRow) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 40, 60, test::FlatFace(bsShadedRounded, 0x808080));
+    // FaceColor = S(0x808080, +48, p): red and green 176, blue 128 + 48*128/192 = 160.
+    ASSERT_EQ(0xA0B0B0, b->FaceColor);
+    FillFace(*b, b->FaceColor, 0);
+    EXPECT_EQ(0xA0B0B0, BufferPixel(*b, 20, 0));   // top row unshifted
+    // Bottom row 59: -25 * 59 / 60 = -24.6 -> -25: 151, 151, 160 - 4000/192 = 140.
+    EXPECT_EQ(0x8C9797, BufferPixel(*b, 20, 59));
+    for (int y = 0; y < 60; ++y) {
+        const auto shade = static_cast<std::int16_t>(std::nearbyint(-(25.0f / 60.0f) * static_cast<float>(y)));
+        EXPECT_EQ(ShiftColor(0xA0B0B0, shade, true), BufferPixel(*b, 3, y)) << y;
+    }
+}
+
+TEST(FaceFill, ShadedRoundedDisabledCommandButtonIsFlat) {
+    HostWindow& host = test::SharedHost();
+    forms::PropertyBag bag = test::FlatFace(bsShadedRounded, 0x808080);
+    bag.WriteBool(L"Enabled", false);
+    auto b = MakeButton(host, 40, 60, bag);
+    FillFace(*b, b->FaceColor, 0);
+    for (int y : {0, 30, 59}) EXPECT_EQ(0xA0B0B0, BufferPixel(*b, 20, y)) << y;
+    // A disabled check box is still shaded.
+    b->Mode(ModeCheck);
+    FillFace(*b, b->FaceColor, 0);
+    EXPECT_EQ(0x8C9797, BufferPixel(*b, 20, 59));
+}
+
+TEST(FaceFill, NegativeCachedHoverColourIsReplacedForGood) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    b->HoverFaceColor = -1;
+    b->Refresh();
+    EXPECT_EQ(kBack, b->HoverFaceColor);
+    b->Hovering = true;
+    b->Refresh();
+    EXPECT_EQ(kBack, b->HoverFaceColor);
+    EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
+}
+
+// --- Gradient bands on a 1024-pixel screen ---
+
+class GradientFill : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::GetSystemMetrics(SM_CXSCREEN) != 1024) GTEST_SKIP() << "needs a 1024-pixel-wide screen";
+    }
+    HostWindow& host = test::SharedHost();
+};
+
+TEST_F(GradientFill, HundredPixelsGetHundredOnePixelBands) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
+    bag.WriteInt32(L"Gradient", gmLeftToRight);
+    auto b = MakeButton(host, 100, 20, bag);
+    b->FillGradient(0x000000, 0x0000FF);
+    const auto table = test::ExpectedGradient(100, 0x000000, 0x0000FF);
+    for (int x = 0; x < 100; ++x) EXPECT_EQ(table[x], BufferPixel(*b, x, 10)) << x;
+    EXPECT_EQ(0x000000, BufferPixel(*b, 0, 10));
+}
+
+TEST_F(GradientFill, ThreeHundredPixelsGetHundredFiftyTwoPixelBands) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
+    bag.WriteInt32(L"Gradient", gmRightToLeft);
+    auto b = MakeButton(host, 300, 20, bag);
+    b->FillGradient(0x000000, 0x0000FF);
+    const auto table = test::ExpectedGradient(150, 0x000000, 0x0000FF);
+    for (int i = 0; i < 150; ++i) {
+        EXPECT_EQ(table[149 - i], BufferPixel(*b, 2 * i, 5)) << i;  // right to left: reversed
+        EXPECT_EQ(table[149 - i], BufferPixel(*b, 2 * i + 1, 5)) << i;
+    }
+}
+
+TEST_F(GradientFill, OddWidthLeavesTheLastColumnUnpainted) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
+    bag.WriteInt32(L"Gradient", gmLeftToRight);
+    auto b = MakeButton(host, 301, 20, bag);
+    test::PaintBuffer(*b, kMarker);
+    b->FillGradient(0x000000, 0x0000FF);
+    EXPECT_EQ(kMarker, BufferPixel(*b, 300, 10));
+    EXPECT_NE(kMarker, BufferPixel(*b, 299, 10));
+}
+
+TEST_F(GradientFill, TopToBottomStartsAtTheTop) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
+    bag.WriteInt32(L"Gradient", gmTopToBottom);
+    auto b = MakeButton(host, 50, 37, bag);
+    b->FillGradient(0x000000, 0x0000FF);
+    EXPECT_EQ(0x000000, BufferPixel(*b, 25, 0));
+    EXPECT_EQ(0x0000FE, BufferPixel(*b, 25, 36));  // 37 entries end one short
+}
+
+// --- Cache ---
+
+TEST(Cache, BackColorKeyIgnoresCaseAndOtherKeysDoNothing) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsEtched, kBack));
+    for (const wchar_t* key : {L"backcolor", L"BACKCOLOR", L"BackColor"}) {
+        b->FaceColor = b->PressedFaceColor = b->HoverFaceColor = b->CheckedFaceColor = 1;
+        b->UpdateCache(key);
+        EXPECT_EQ(kBack, b->FaceColor) << key;
+        EXPECT_EQ(0x8C8C8C, b->PressedFaceColor) << key;
+        EXPECT_EQ(kBack, b->HoverFaceColor) << key;
+        EXPECT_EQ(0xABABAB, b->CheckedFaceColor) << key;
+    }
+    b->FaceColor = 1;
+    const HFONT font = b->CaptionFont.get();
+    b->UpdateCache(L"Colour");
+    b->UpdateCache(L"");
+    EXPECT_EQ(1, b->FaceColor);
+    EXPECT_EQ(font, b->CaptionFont.get());
+}
+
+TEST(Cache, SystemBackColourIsResolved) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::SystemLook());
+    EXPECT_EQ(static_cast<std::int32_t>(::GetSysColor(COLOR_BTNFACE)), b->FaceColor);
+    EXPECT_EQ(0x82551B, b->HoverFaceColor);
+    EXPECT_EQ(0xDFDFDF, b->CheckedFaceColor);
+}
+
+TEST(Cache, CaptionFontFollowsTheFontAndReplacesThePreviousOne) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    const long live = platform::LiveGdiCount();
+    const HGDIOBJ initial = b->InitialFont;
+    for (auto [size, height] : {std::pair{10.0, -13}, std::pair{8.25, -11}, std::pair{9.75, -13}}) {
+        b->Font(forms::MakeFont(L"Arial", size, 700, true));
+        LOGFONTW lf{};
+        ASSERT_EQ(static_cast<int>(sizeof lf), ::GetObjectW(b->CaptionFont.get(), sizeof lf, &lf));
+        EXPECT_EQ(height, lf.lfHeight) << size;
+        EXPECT_EQ(700, lf.lfWeight);
+        EXPECT_EQ(1, lf.lfItalic);
+        EXPECT_EQ(std::wstring(L"Arial"), lf.lfFaceName);
+        EXPECT_EQ(b->CaptionFont.get(), ::GetCurrentObject(b->BackBufferDC.get(), OBJ_FONT));
+        EXPECT_EQ(initial, b->InitialFont);
+        EXPECT_EQ(live, platform::LiveGdiCount());  // exactly one caption font at a time
+    }
+    b->UpdateCache(L"font");
+    EXPECT_EQ(live, platform::LiveGdiCount());
+}
+
+TEST(Cache, PictureMeasuresBitmapsAndIcons) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = 37;
+    bi.bmiHeader.biHeight = 21;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    b->Picture(forms::PictureObject::FromBitmap(dib));
+    EXPECT_EQ(37, b->PictureWidth);
+    EXPECT_EQ(21, b->PictureHeight);
+    EXPECT_EQ(0, b->PictureKind);
+
+    HICON icon = static_cast<HICON>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32516), IMAGE_ICON, 24, 24, LR_SHARED));
+    ASSERT_NE(nullptr, icon);
+    b->Picture(forms::PictureObject::FromIcon(::CopyIcon(icon)));
+    EXPECT_EQ(24, b->PictureWidth);
+    EXPECT_EQ(24, b->PictureHeight);
+    EXPECT_EQ(1, b->PictureKind);
+
+    const long live = platform::LiveGdiCount();
+    b->UpdateCache(L"PICTURE");  // the icon's colour and mask images are released again
+    EXPECT_EQ(live, platform::LiveGdiCount());
+    b->Picture(nullptr);
+    EXPECT_EQ(0, b->PictureWidth);
+    EXPECT_EQ(0, b->PictureHeight);
+    EXPECT_FALSE(b->PreparedImage);
+}
+
+}  // namespace
+}  // namespace buttons
