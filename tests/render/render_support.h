@@ -15,12 +15,6 @@
 
 namespace buttons::test {
 
-// One host window for all tests of a program, wide enough for a 301-pixel button.
-inline HostWindow& SharedHost() {
-    static HostWindow host(520, 300);
-    return host;
-}
-
 // A button loaded from stored properties (as a form description loads one) into a
 // host window, with an empty caption so the face stays free of text.
 inline std::unique_ptr<qvButtons_H> MakeButton(HostWindow& host, int width, int height, forms::PropertyBag bag) {
