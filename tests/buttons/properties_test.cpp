@@ -501,8 +501,7 @@ protected:
 TEST_F(DesignMessages, CaptionAlignWithAPictureAboveOrBelow) {
     auto texts = Provoke([&](qvButtons_H& b) {
         b.Picture(Bitmap());
-        b.PictureWidth = 20;  // as measured for the 20 x 10 picture
-        b.PictureHeight = 10;
+        EXPECT_EQ(b.PictureWidth + b.PictureHeight, 30);
         b.PictureAlign(paTopCenter);
         b.ClearMarkedKeys();
         b.CaptionAlign(CaptionLeft);
@@ -530,6 +529,48 @@ TEST_F(DesignMessages, CustomShapeWithoutAPicture) {
     });
     EXPECT_EQ(texts, (std::vector<std::wstring>{
                          L"The Picture Property must be assigned first and must be a bitmap or JPEG."}));
+}
+
+TEST_F(DesignMessages, CustomShapeWithAnIconPicture) {
+    test::WriteIconFile(folder.File(L"i.ico"));
+    auto texts = Provoke([&](qvButtons_H& b) {
+        b.Picture(forms::PictureObject::LoadFile(folder.File(L"i.ico")));
+        EXPECT_EQ(b.PictureKind, 1);
+        b.ClearMarkedKeys();
+        b.ButtonShape(ShapeCustom3D);
+        EXPECT_EQ(b.ButtonShape(), ShapeRectangle);
+        EXPECT_TRUE(b.MarkedKeys().empty());
+    });
+    EXPECT_EQ(texts, (std::vector<std::wstring>{
+                         L"The Picture Property must be assigned first and must be a bitmap or JPEG."}));
+}
+
+TEST_F(DesignMessages, IconAssignedToACustomShapedButton) {
+    test::WriteIconFile(folder.File(L"i.ico"));
+    auto texts = Provoke([&](qvButtons_H& b) {
+        b.Picture(Bitmap());
+        b.ButtonShape(ShapeCustom);
+        ASSERT_EQ(b.ButtonShape(), ShapeCustom);
+        b.ClearMarkedKeys();
+        b.Picture(forms::PictureObject::LoadFile(folder.File(L"i.ico")));
+        EXPECT_EQ(b.ButtonShape(), ShapeRectangle);
+        EXPECT_EQ(b.MarkedKeys(), (Keys{L"Shape", L"Image"}));
+    });
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Icons cannot be used for custom buttons. Only use bitmaps or JPEGs.\r\n"
+                                                L"Button was changed to Rectangular shaped."}));
+}
+
+TEST_F(DesignMessages, NoPictureOnACustomShapedButtonMakesItRectangularSilently) {
+    auto texts = Provoke([&](qvButtons_H& b) {
+        b.Picture(Bitmap());
+        b.ButtonShape(ShapeCustom);
+        ASSERT_EQ(b.ButtonShape(), ShapeCustom);
+        b.Picture(nullptr);
+        EXPECT_EQ(b.ButtonShape(), ShapeRectangle);
+        EXPECT_EQ(b.PictureWidth, 0);
+        EXPECT_EQ(b.PictureHeight, 0);
+    });
+    EXPECT_TRUE(texts.empty());
 }
 
 TEST_F(DesignMessages, ShowFocusRectOnADefaultButton) {
