@@ -86,6 +86,17 @@ TEST_F(Buttonshot, SystemColoursAreResolved) {
     EXPECT_EQ(ReadBmp(picture).At(20, 10), ::GetSysColor(COLOR_BTNFACE));
 }
 
+TEST_F(Buttonshot, OutsideTheWindowRegionTheContainerShows) {
+    WriteText(description, R"({"width": 89, "height": 41, "containerBackColor": "0x0000FF00",
+        "properties": {"backstyle": 0, "shape": 4, "cback": "0x00FF0000", "mode": 0, "value": false}})");
+    ASSERT_EQ(RunButtonshot(L"\"" + description + L"\" \"" + picture + L"\""), 0u);
+    const Bmp bmp = ReadBmp(picture);
+    // The corners lie outside the ellipse (0, 0, 89, 41); the middle is the face.
+    for (POINT corner : {POINT{0, 0}, POINT{88, 0}, POINT{0, 40}, POINT{88, 40}, POINT{3, 3}})
+        EXPECT_EQ(bmp.At(corner.x, corner.y), RGB(0, 255, 0)) << corner.x << "," << corner.y;
+    EXPECT_EQ(bmp.At(44, 20), RGB(0, 0, 255));
+}
+
 TEST_F(Buttonshot, ReportsBadInput) {
     EXPECT_EQ(RunButtonshot(L"--help"), 0u);
     EXPECT_EQ(RunButtonshot(L"only-one-argument"), 2u);
