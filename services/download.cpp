@@ -31,7 +31,7 @@ std::wstring LongPath(const std::wstring& path) {
 }
 
 // The file the body is written into before it replaces the target: next to it,
-// created new and held without sharing, deleted unless Keep() was called.
+// created new and held without sharing, deleted unless it has replaced the target.
 class PartFile {
 public:
     explicit PartFile(const std::wstring& target) {
