@@ -350,3 +350,45 @@ TEST_F(Download, ProcessesPendingWindowMessagesAfterEveryChunk) {
 }
 
 }  // namespace
+
+namespace {
+
+// A display that starts a second transfer of the same file from inside the
+// first one's message processing, as a second click on a tool button would.
+class ReenteringDisplay : public services::ProgressDisplay {
+public:
+    ReenteringDisplay(std::wstring url, std::wstring target) : url_(std::move(url)), target_(std::move(target)) {}
+    void ShowProgress(int, const std::wstring&) override {
+        if (entered_) return;
+        entered_ = true;
+        services::DownloadFile(url_, target_, &inner);
+    }
+    ProgressRecorder inner;
+
+private:
+    std::wstring url_, target_;
+    bool entered_ = false;
+};
+
+TEST_F(Download, SecondTransferOfTheSameFileDuringTheFirstLeavesOneWholeFile) {
+    const std::string body = testsupport::PatternBytes(0, 20000);
+    server.Serve("/f/tool.exe", body);
+    {
+        ReenteringDisplay display(server.Url("/f/tool.exe"), Target());
+        services::DownloadFile(server.Url("/f/tool.exe"), Target(), &display);
+        EXPECT_EQ(display.inner.updates.size(), 6u);  // the inner transfer ran whole
+    }
+    EXPECT_EQ(TargetBytes(), body);
+    ExpectOnlyTargetLeft(true);
+
+    // With the file already there, the outer transfer holds it and the inner one
+    // leaves it alone.
+    WriteWholeFile(folder.Path() / L"tool.exe", "old");
+    ReenteringDisplay display(server.Url("/f/tool.exe"), Target());
+    services::DownloadFile(server.Url("/f/tool.exe"), Target(), &display);
+    EXPECT_TRUE(display.inner.updates.empty());
+    EXPECT_EQ(TargetBytes(), body);
+    ExpectOnlyTargetLeft(true);
+}
+
+}  // namespace
