@@ -1,0 +1,112 @@
+// Repaint cost of one qvButtons_H: RedrawButton of an 89 x 41 bsFlat button with the
+// system's stored look (face colour, bottom-to-top gradient to white, Arial 9.75
+// bold caption) against RedrawWindow with immediate update of a native push button of
+// the same size, caption and font, both in one visible top-level window. A third
+// figure is the floor of any buffered repaint: one 89 x 41 block transfer to the
+// window and a validation. The last line is the ratio (target at most 1.0).
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "buttons/qvbuttons_h.h"
+#include "forms/property_bag.h"
+#include "forms/window_base.h"
+#include "platform/handles.h"
+
+namespace {
+
+constexpr int kRepaints = 10000;
+constexpr int kWidth = 89;
+constexpr int kHeight = 41;
+
+double Now() {
+    LARGE_INTEGER f, c;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&c);
+    return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+void Pump() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+class Host : public forms::WindowBase {
+public:
+    Host() {
+        RegisterClassOnce(L"RepaintBenchHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        CreateFor(L"RepaintBenchHost", L"repaint bench", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 300, 200,
+                  nullptr);
+        ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+        ::UpdateWindow(hwnd());
+    }
+};
+
+forms::PropertyBag SystemLook() {
+    forms::PropertyBag bag;
+    bag.WriteText(L"caption", L"SOS");
+    bag.WriteInt32(L"capalign", 2);
+    bag.WriteInt32(L"backstyle", 4);
+    bag.WriteFont(L"font", forms::MakeFont(L"Arial", 9.75, 700));
+    bag.WriteInt32(L"cfore", 0x00A86814);
+    bag.WriteInt32(L"cfhover", 0x00FFFFFF);
+    bag.WriteInt32(L"cbhover", 0x0082551B);
+    bag.WriteInt32(L"lockhover", 3);
+    bag.WriteInt32(L"cgradient", 0x00FFFFFF);
+    bag.WriteInt32(L"gradient", 4);
+    bag.WriteInt32(L"mode", 0);
+    bag.WriteBool(L"value", false);
+    bag.WriteInt32(L"cback", static_cast<std::int32_t>(0x8000000F));
+    return bag;
+}
+
+template <typename F>
+double MicrosecondsPerCall(F&& call) {
+    for (int i = 0; i < 200; ++i) call();  // warm up
+    const double start = Now();
+    for (int i = 0; i < kRepaints; ++i) call();
+    return (Now() - start) * 1e6 / kRepaints;
+}
+
+}  // namespace
+
+int main() {
+    Host host;
+    if (!host.hwnd()) {
+        std::printf("no window could be created\n");
+        return 1;
+    }
+
+    buttons::qvButtons_H button;
+    button.SetAmbientDisplayName(L"qvButtons_H1");
+    const forms::PropertyBag bag = SystemLook();
+    button.Create(host.hwnd(), 10, 10, kWidth, kHeight, &bag);
+
+    platform::Font font(::CreateFontW(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+    HWND native = ::CreateWindowW(L"BUTTON", L"SOS", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 110, 10, kWidth, kHeight,
+                                  host.hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    Pump();
+
+    const double ours = MicrosecondsPerCall([&] { button.RedrawButton(); });
+    const double nativeButton = MicrosecondsPerCall(
+        [&] { ::RedrawWindow(native, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
+    const double floor = MicrosecondsPerCall([&] {
+        ::BitBlt(button.hDC(), 0, 0, kWidth, kHeight, button.BackBufferDC.get(), 0, 0, SRCCOPY);
+        ::ValidateRect(button.hWnd(), nullptr);
+        ::GdiFlush();
+    });
+    Pump();
+    ::DestroyWindow(native);
+
+    std::printf("repaints per figure: %d, button %d x %d\n", kRepaints, kWidth, kHeight);
+    std::printf("qvButtons_H RedrawButton (bsFlat, gradient):     %8.2f us\n", ours);
+    std::printf("native BUTTON RedrawWindow (RDW_UPDATENOW):      %8.2f us\n", nativeButton);
+    std::printf("floor: one block transfer and validation:        %8.2f us\n", floor);
+    std::printf("ratio RedrawButton / native RedrawWindow: %.3f\n", ours / nativeButton);
+    return 0;
+}
