@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "tests/render/render_support.h"
+
+namespace buttons {
+namespace {
+
+using test::BufferPixel;
+using test::MakeButton;
+
+struct WindowRegion {
+    explicit WindowRegion(HWND hwnd) : region(::CreateRectRgn(0, 0, 0, 0)) {
+        kind = ::GetWindowRgn(hwnd, region.get());
+    }
+    bool Has(int x, int y) const { return ::PtInRegion(region.get(), x, y) != FALSE; }
+    platform::Region region;
+    int kind = ERROR;
+};
+
+std::unique_ptr<qvButtons_H> Shaped(std::int32_t style, std::int32_t shape, int w, int h, bool enabled = true) {
+    forms::PropertyBag bag = test::FlatFace(style, 0x336699);
+    bag.WriteInt32(L"Shape", shape);
+    bag.WriteBool(L"Enabled", enabled);
+    return MakeButton(test::SharedHost(), w, h, bag);
+}
+
+TEST(Shapes, RectangleCornersTrimmedByStyle) {
+    const int w = 60, h = 30;
+    struct Case {
+        std::int32_t style;
+        bool enabled;
+        bool topLeft, bottomLeft, topRight, bottomRight;  // corner pixel kept
+    };
+    const Case cases[] = {
+        {bsBevel, true, true, true, true, true},
+        {bsFlat, true, true, true, true, true},
+        {bsFramedBevel, true, false, false, false, false},
+        {bsEtched, true, false, false, false, true},  // keeps its bottom-right pixel
+        {bsEtched, false, true, true, true, true},    // disabled: keeps all four
+        {bsShadedRounded, true, false, false, false, false},
+        {bsRoundedFrame, true, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        auto b = Shaped(c.style, ShapeRectangle, w, h, c.enabled);
+        const WindowRegion r(b->hWnd());
+        ASSERT_NE(ERROR, r.kind) << c.style;
+        EXPECT_EQ(c.topLeft, r.Has(0, 0)) << c.style;
+        EXPECT_EQ(c.bottomLeft, r.Has(0, h - 1)) << c.style;
+        EXPECT_EQ(c.topRight, r.Has(w - 1, 0)) << c.style;
+        EXPECT_EQ(c.bottomRight, r.Has(w - 1, h - 1)) << c.style;
+        EXPECT_TRUE(r.Has(3, 3)) << c.style;
+        EXPECT_TRUE(r.Has(w - 4, h - 4)) << c.style;
+        EXPECT_EQ(0, b->FlatLeft);
+        EXPECT_EQ(w, b->FlatRight);
+        EXPECT_FALSE(b->OuterEdgeRegion);
+        EXPECT_FALSE(b->InnerEdgeRegion);
+    }
+    // Pixels next to a trimmed corner stay.
+    auto framed = Shaped(bsFramedBevel, ShapeRectangle, w, h);
+    const WindowRegion r(framed->hWnd());
+    EXPECT_TRUE(r.Has(1, 0));
+    EXPECT_TRUE(r.Has(0, 1));
+}
+
+TEST(Shapes, SlantedButtonsWidenInStepsOfFiveUntilTheFlatPartFits) {
+    // 40 high: slant 41. 30 wide grows to 50 (50 - 41 >= 5).
+    auto narrow = Shaped(bsFlat, ShapeSlantLeft, 30, 40);
+    EXPECT_EQ(50, narrow->ScaleWidthPixels());
+    EXPECT_EQ(41, narrow->FlatLeft);
+    EXPECT_EQ(50, narrow->FlatRight);
+    EXPECT_FALSE(narrow->DelayDrawingFlag());
+    // 60 wide is kept; the right slant leaves SW - (SH + 1) flat.
+    auto wide = Shaped(bsFlat, ShapeSlantRight, 60, 40);
+    EXPECT_EQ(60, wide->ScaleWidthPixels());
+    EXPECT_EQ(0, wide->FlatLeft);
+    EXPECT_EQ(19, wide->FlatRight);
+    const WindowRegion r(wide->hWnd());
+    EXPECT_TRUE(r.Has(0, 0));
+    EXPECT_TRUE(r.Has(19, 0));
+    EXPECT_FALSE(r.Has(59, 0));   // cut away by the slant
+    EXPECT_TRUE(r.Has(57, 39));
+    auto both = Shaped(bsFramedBevel, ShapeSlantBoth, 100, 40);
+    EXPECT_EQ(41, both->FlatLeft);
+    EXPECT_EQ(59, both->FlatRight);
+}
+
+TEST(Shapes, SlantRightTrimsOnlyTheStraightSide) {
+    auto b = Shaped(bsFramedBevel, ShapeSlantRight, 60, 30);
+    const WindowRegion r(b->hWnd());
+    EXPECT_FALSE(r.Has(0, 0));
+    EXPECT_FALSE(r.Has(0, 29));
+    EXPECT_TRUE(r.Has(57, 29));  // the slant reaches the bottom-right corner
+}
+
+TEST(Shapes, OvalsGetEdgeRegionsAndKeepTheirRingOutsideTheOuterOne) {
+    auto b = Shaped(bsFlat, ShapeOval, 80, 40);
+    ASSERT_TRUE(b->OuterEdgeRegion);
+    ASSERT_TRUE(b->InnerEdgeRegion);
+    EXPECT_TRUE(::PtInRegion(b->InnerEdgeRegion.get(), 40, 20));
+    EXPECT_FALSE(::PtInRegion(b->OuterEdgeRegion.get(), 40, 0));
+    EXPECT_TRUE(::PtInRegion(b->OuterEdgeRegion.get(), 40, 1));
+    const WindowRegion r(b->hWnd());
+    EXPECT_TRUE(r.Has(40, 0));
+    EXPECT_FALSE(r.Has(0, 0));
+    // The raised ring (white at the top) survives the face fill, clipped to the outer edge.
+    b->Refresh();
+    EXPECT_EQ(0xFFFFFF, BufferPixel(*b, 40, 0));
+    EXPECT_EQ(0x336699, BufferPixel(*b, 40, 20));
+}
+
+TEST(Shapes, PictureShapeWithoutPictureKeepsTheOldRegionAndGetsNoEdgeRegions) {
+    auto b = Shaped(bsFlat, ShapeCustom, 60, 30);
+    EXPECT_EQ(ShapeCustom, b->ButtonShape());
+    EXPECT_FALSE(b->OuterEdgeRegion);
+    EXPECT_FALSE(b->InnerEdgeRegion);
+    const WindowRegion r(b->hWnd());
+    EXPECT_EQ(ERROR, r.kind);  // never given one
+}
+
+}  // namespace
+}  // namespace buttons
