@@ -143,6 +143,7 @@ TEST_F(Download, TargetOpenElsewhereWithoutSharingIsNotWritten) {
     }
     EXPECT_EQ(TargetBytes(), "running copy");
     EXPECT_TRUE(progress.updates.empty());
+    EXPECT_EQ(server.CountRequests("GET", "/f/tool.exe"), 0);
     ExpectOnlyTargetLeft(true);
 }
 

@@ -87,8 +87,9 @@ public:
     std::wstring HostAndPort() const;
 
     // Registers the answer for a path (exact request target; a target with doubled
-    // slashes also finds it). Several responses are given out in turn, the last one
-    // for every later request.
+    // slashes also finds it). Several responses are given out in turn, one per
+    // request whatever its method, the last one for every later request: the download
+    // engine's size query (HEAD) takes the first, its transfer (GET) the second.
     void Serve(const std::string& path, std::string body);
     void Serve(const std::string& path, HttpResponse response);
     void ServeSequence(const std::string& path, std::vector<HttpResponse> responses);
