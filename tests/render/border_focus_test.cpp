@@ -191,5 +191,39 @@ TEST_F(FocusPixels, SolidCaptionFrameStaysInside) {
     EXPECT_EQ(0x336699, BufferPixel(*b, 40, 24));
 }
 
+TEST(OvalFocus, DottedFrameAroundTheCaptionMovesDownWhenPressed) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x336699);
+    bag.WriteInt32(L"Shape", ShapeOval);
+    bag.WriteText(L"Caption", L"Ok");
+    auto b = MakeButton(test::SharedHost(), 100, 30, bag);
+    PainterPoints points{};
+    for (bool pressed : {false, true}) {
+        b->InputFlags = qvButtons_H::DefaultOutline |
+                        (pressed ? qvButtons_H::HeldDown | qvButtons_H::PointerOver : 0);
+        b->CaptionRect = RECT{20, 8, 60, 22};
+        test::PaintBuffer(*b, 0x336699);
+        ::SelectClipRgn(b->BackBufferDC.get(), nullptr);
+        const auto before = test::BufferSnapshot(*b);
+        b->DrawFocusIndicator(0, false, false, points);  // ovals frame the caption whatever the flag
+        const RECT want = pressed ? RECT{18, 7, 62, 26} : RECT{18, 6, 62, 24};
+        const auto after = test::BufferSnapshot(*b);
+        int changed = 0;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                const size_t i = static_cast<size_t>(y * 100 + x);
+                if (after[i] == before[i]) continue;
+                ++changed;
+                const bool inside = x >= want.left && x < want.right && y >= want.top && y < want.bottom;
+                const bool edge = x == want.left || x == want.right - 1 || y == want.top || y == want.bottom - 1;
+                EXPECT_TRUE(inside && edge) << pressed << ": " << x << "," << y;
+            }
+        }
+        EXPECT_GT(changed, 20) << pressed;
+        // Drawn twice, the frame is gone again.
+        b->DrawFocusIndicator(0, false, false, points);
+        EXPECT_EQ(before, test::BufferSnapshot(*b)) << pressed;
+    }
+}
+
 }  // namespace
 }  // namespace buttons

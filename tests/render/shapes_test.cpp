@@ -117,5 +117,34 @@ TEST(Shapes, PictureShapeWithoutPictureKeepsTheOldRegionAndGetsNoEdgeRegions) {
     EXPECT_EQ(ERROR, r.kind);  // never given one
 }
 
+TEST(Shapes, CustomClickMovesThePressedButtonWithoutRepaintingAndBackOnRelease) {
+    forms::PropertyBag bag = test::FlatFace(bsFlat, 0x336699);
+    bag.WriteInt32(L"CustomClick", 4);  // down and right
+    auto b = MakeButton(test::SharedHost(), 60, 30, bag);
+    auto position = [&] {
+        RECT r{};
+        ::GetWindowRect(b->hWnd(), &r);
+        POINT p{r.left, r.top};
+        ::ScreenToClient(::GetParent(b->hWnd()), &p);
+        return p;
+    };
+    const POINT start = position();
+    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;
+    test::PaintBuffer(*b, 0x00FF00);  // a repaint would have replaced this
+    b->RedrawButton();
+    EXPECT_TRUE(b->ClickMoved);
+    EXPECT_EQ(start.x + 1, position().x);
+    EXPECT_EQ(start.y + 1, position().y);
+    EXPECT_EQ(0x00FF00, BufferPixel(*b, 30, 15));  // the old image only moved with the window
+    b->RedrawButton();  // still pressed: painted normally where it stands
+    EXPECT_EQ(start.x + 1, position().x);
+    EXPECT_EQ(0x336699, BufferPixel(*b, 30, 15));
+    b->InputFlags = 0;
+    b->RedrawButton();
+    EXPECT_FALSE(b->ClickMoved);
+    EXPECT_EQ(start.x, position().x);
+    EXPECT_EQ(start.y, position().y);
+}
+
 }  // namespace
 }  // namespace buttons
