@@ -1,12 +1,57 @@
-// Placeholder painter: fills the face only, until the style's painter lands.
-#include "buttons/qvbuttons_h.h"
+// bsBevel: a two-ring raised bevel, light and white top-left, grey and black
+// bottom-right, with a black frame while the default outline is shown.
+#include "buttons/painters/colour.h"
+#include "buttons/painters/paint_steps.h"
+#include "buttons/painters/style_rules.h"
 
 namespace buttons {
 
-void qvButtons_H::PaintBevel(PainterPoints&, BorderColors&, FaceState& faceState, PaintResult& result) {
-    std::int32_t face = (Mode() != ModeCommand && Value()) ? CheckedFaceColor : FaceColor;
-    std::int32_t second = ResolveColor(GradientColor());
-    FillButtonFace(face, faceState, result, second, HoverFaceColor);
+PainterFinish BevelFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
+    PainterFinish out;
+    out.faceState = faceState;
+    if (in.ringed()) {
+        out.drawBorder = true;
+        int32_t light = in.pressed() ? face : 0xE9E9E9;
+        if (in.checkedLook()) {
+            out.faceState = 3;
+            light = 0xE9E9E9;
+        }
+        switch (out.faceState) {
+        case 0:
+            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
+            SetRing(out.rings, 1, light, light, kGrey, kGrey);
+            break;
+        case 1:
+            SetRing(out.rings, 0, light, light, kGrey, kGrey);
+            SetRing(out.rings, 1, kWhite, kWhite, kBlack, kBlack);
+            break;
+        case 2:
+            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
+            SetRing(out.rings, 1, kNone, kNone, kGrey, kGrey);
+            break;
+        default:
+            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
+            SetRing(out.rings, 1, kNone, kNone, light, light);
+            break;
+        }
+        if (in.checkedLook()) {
+            SetRing(out.rings, 2, kBlack, kBlack, kWhite, kWhite);
+        } else {
+            const int32_t topLeft = in.defaultOutline ? kBlack : kWhite;
+            SetRing(out.rings, 2, topLeft, topLeft, kBlack, kBlack);
+        }
+        out.outerPenStyle = 0;
+    }
+    DecideRegionOutline(in, out);
+    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
+    return out;
+}
+
+void qvButtons_H::PaintBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
+    const PainterInputs in = PainterInputsOf(*this);
+    FaceChoice choice = StandardFace(in);
+    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
+    FinishPainting(*this, BevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

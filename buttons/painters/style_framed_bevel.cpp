@@ -1,12 +1,39 @@
-// Placeholder painter: fills the face only, until the style's painter lands.
-#include "buttons/qvbuttons_h.h"
+// bsFramedBevel: a black one-pixel frame around a two-pixel white/grey bevel,
+// swapped when pressed.
+#include "buttons/painters/colour.h"
+#include "buttons/painters/paint_steps.h"
+#include "buttons/painters/style_rules.h"
+
+#include <algorithm>
 
 namespace buttons {
 
-void qvButtons_H::PaintFramedBevel(PainterPoints&, BorderColors&, FaceState& faceState, PaintResult& result) {
-    std::int32_t face = (Mode() != ModeCommand && Value()) ? CheckedFaceColor : FaceColor;
-    std::int32_t second = ResolveColor(GradientColor());
-    FillButtonFace(face, faceState, result, second, HoverFaceColor);
+PainterFinish FramedBevelFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
+    PainterFinish out;
+    out.faceState = faceState;
+    if (in.ringed()) {
+        out.drawBorder = true;
+        out.faceState = in.checkedLook() ? int16_t{2} : std::max<int16_t>(faceState, 1);
+        if (out.faceState == 2) {
+            SetRing(out.rings, 0, kGrey, kGrey, kWhite, kWhite);
+            SetRing(out.rings, 1, kGrey, kGrey, kWhite, kWhite);
+        } else {
+            SetRing(out.rings, 0, kWhite, kWhite, kGrey, kGrey);
+            SetRing(out.rings, 1, kWhite, kWhite, kGrey, kGrey);
+        }
+        SetRing(out.rings, 2, kBlack, kBlack, kBlack, kBlack);
+        out.outerPenStyle = 0;
+    }
+    DecideRegionOutline(in, out);
+    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
+    return out;
+}
+
+void qvButtons_H::PaintFramedBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
+    const PainterInputs in = PainterInputsOf(*this);
+    FaceChoice choice = StandardFace(in);
+    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
+    FinishPainting(*this, FramedBevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

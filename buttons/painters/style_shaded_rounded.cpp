@@ -1,12 +1,109 @@
-// Placeholder painter: fills the face only, until the style's painter lands.
-#include "buttons/qvbuttons_h.h"
+// bsShadedRounded: a dark-blue frame with rounded corners around a vertically
+// shaded face; blue rings show the focus, orange rings the hover. No focus mark.
+#include "buttons/painters/colour.h"
+#include "buttons/painters/paint_steps.h"
+#include "buttons/painters/style_rules.h"
 
 namespace buttons {
 
-void qvButtons_H::PaintShadedRounded(PainterPoints&, BorderColors&, FaceState& faceState, PaintResult& result) {
-    std::int32_t face = (Mode() != ModeCommand && Value()) ? CheckedFaceColor : FaceColor;
-    std::int32_t second = ResolveColor(GradientColor());
-    FillButtonFace(face, faceState, result, second, HoverFaceColor);
+namespace {
+
+constexpr int32_t kFrame = 0x733C00;
+constexpr int32_t kFocusOutline = 0xEF826B;
+constexpr int32_t kHotOutline = 0x0096E7;
+
+// The base colour B the ring shades are taken from.
+int32_t ShadedBase(const PainterInputs& in) {
+    if (!in.command()) return in.value ? in.checkedFaceColor : in.faceColor;
+    return in.faceColor;
+}
+
+}  // namespace
+
+FaceChoice ShadedRoundedFace(const PainterInputs& in) {
+    FaceChoice c;
+    if (!in.command())
+        c.face = ShadedBase(in);
+    else if (in.pressed() && in.gradientMode == 0)
+        c.face = in.pressedFaceColor;
+    else
+        c.face = in.enabled ? in.faceColor : ShiftColor(in.faceColor, -24, true);
+    c.second = (in.shape <= 6 && in.gradientMode != 0) ? ShiftColor(in.gradientRgb, 48, true) : c.face;
+    c.captionColorArg = in.enabled ? kNone : ShiftColor(c.face, -104, true);
+    c.checked = in.value;
+    c.singlePass = true;
+    return c;
+}
+
+PainterFinish ShadedRoundedFinish(const PainterInputs& in, int32_t /*face*/, int16_t faceState) {
+    PainterFinish out;
+    out.faceState = faceState;
+    if (!in.ringed()) {
+        if (in.defaultOutline && !in.hovering) {
+            out.outline = PainterFinish::Outline::Colour;
+            out.outlineColour = kFocusOutline;
+        } else if (in.hovering) {
+            out.outline = PainterFinish::Outline::Colour;
+            out.outlineColour = kHotOutline;
+        } else {
+            out.outline = PainterFinish::Outline::Plain;
+        }
+        return out;
+    }
+
+    const int32_t b = ShadedBase(in);
+    auto s = [b](int n) { return ShiftColor(b, static_cast<int16_t>(n), true); };
+    out.drawBorder = true;
+    int32_t frame = kFrame;
+    if (in.enabled) {
+        if (in.checkedLook()) out.faceState = in.defaultOutline ? 1 : 2;
+        if (in.pointerOver && !in.heldDown)
+            out.faceState = 3;
+        else if (out.faceState == 1 && !in.showFocusRect)
+            out.faceState = 0;
+        switch (out.faceState) {
+        case 0:
+            SetRing(out.rings, 0, s(-10), s(10), s(-24), s(-32));
+            SetRing(out.rings, 1, s(-5), s(16), s(-36), s(-48));
+            break;
+        case 1:
+            SetRing(out.rings, 0, 0xF0D1B5, 0xF7D7BD, 0xF0D1B5, 0xE7AE8C);
+            SetRing(out.rings, 1, 0xE7AE8C, 0xFFDFBF, 0xE7AE8C, kFocusOutline);
+            break;
+        case 2:
+            SetRing(out.rings, 0, s(-22), s(-24), b, s(10));
+            SetRing(out.rings, 1, s(-32), s(-32), s(5), s(16));
+            break;
+        default:
+            SetRing(out.rings, 0, 0x6BCBFF, 0x8CDBFF, 0x6BCBFF, 0x31B2FF);
+            SetRing(out.rings, 1, 0x31B2FF, 0xA6E9FF, 0x31B2FF, kHotOutline);
+            break;
+        }
+    } else {
+        frame = s(-84);
+        SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
+        SetRing(out.rings, 1, kNone, kNone, kNone, kNone);
+    }
+    SetRing(out.rings, 2, frame, frame, frame, frame);
+    out.outerPenStyle = 0;
+
+    const int32_t w = in.width, h = in.height;
+    if (in.flatLeft == 0) {
+        out.corners[out.cornerCount++] = {1, h - 2, frame};
+        out.corners[out.cornerCount++] = {1, 1, frame};
+    }
+    if (w == in.flatRight) {
+        out.corners[out.cornerCount++] = {w - 2, h - 2, frame};
+        out.corners[out.cornerCount++] = {w - 2, 1, frame};
+    }
+    return out;
+}
+
+void qvButtons_H::PaintShadedRounded(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
+    const PainterInputs in = PainterInputsOf(*this);
+    FaceChoice choice = ShadedRoundedFace(in);
+    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
+    FinishPainting(*this, ShadedRoundedFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

@@ -1,12 +1,37 @@
-// Placeholder painter: fills the face only, until the style's painter lands.
-#include "buttons/qvbuttons_h.h"
+// bsSoftBevel: two rings of light grey (top-left) and grey (bottom-right),
+// swapped when pressed.
+#include "buttons/painters/colour.h"
+#include "buttons/painters/paint_steps.h"
+#include "buttons/painters/style_rules.h"
 
 namespace buttons {
 
-void qvButtons_H::PaintSoftBevel(PainterPoints&, BorderColors&, FaceState& faceState, PaintResult& result) {
-    std::int32_t face = (Mode() != ModeCommand && Value()) ? CheckedFaceColor : FaceColor;
-    std::int32_t second = ResolveColor(GradientColor());
-    FillButtonFace(face, faceState, result, second, HoverFaceColor);
+PainterFinish SoftBevelFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
+    PainterFinish out;
+    out.faceState = faceState;
+    if (in.ringed()) {
+        out.drawBorder = true;
+        const int32_t light = ShiftColor(0xDFDFDF, 8);
+        out.faceState = (in.checkedLook() || in.pressed()) ? 1 : 0;
+        SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
+        for (int ring = 1; ring <= 2; ++ring) {
+            if (out.faceState == 0)
+                SetRing(out.rings, ring, light, light, kGrey, kGrey);
+            else
+                SetRing(out.rings, ring, kGrey, kGrey, light, light);
+        }
+        out.outerPenStyle = 0;
+    }
+    DecideRegionOutline(in, out);
+    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
+    return out;
+}
+
+void qvButtons_H::PaintSoftBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
+    const PainterInputs in = PainterInputsOf(*this);
+    FaceChoice choice = StandardFace(in);
+    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
+    FinishPainting(*this, SoftBevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

@@ -1,8 +1,254 @@
-// Placeholder until the caption layout lands.
+#include "buttons/render/caption_layout.h"
+
 #include "buttons/qvbuttons_h.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace buttons {
 
-void qvButtons_H::LayoutButtonContent(bool) {}
+ContentArea ContentAreaFor(const ContentInputs& in) {
+    const int32_t d = in.flatLeft;
+    const int32_t fr = in.flatRight;
+    const int32_t sw = in.width;
+    ContentArea a;
+    switch (in.shape) {
+    case 1:
+        a.left = d - d / 3 + 3;
+        a.width = sw - a.left;
+        a.right = sw;
+        break;
+    case 2:
+        a.left = 0;
+        a.right = (sw - fr) / 3 + fr;
+        a.width = a.right;
+        break;
+    case 3:
+        a.left = d - d / 3 + 3;
+        a.right = (sw - fr) / 3 + fr;
+        a.width = a.right - a.left;
+        break;
+    case 7:
+    case 8:
+        a.left = 3;
+        a.width = fr - 3;
+        a.right = fr - 3;
+        break;
+    default:
+        a.left = 0;
+        a.width = fr;
+        a.right = sw;
+        break;
+    }
+    return a;
+}
+
+ImageReserves ImageReservesFor(const ContentInputs& in) {
+    ImageReserves r;
+    const int32_t s = in.imagePixels;
+    if (!in.hasPicture() || s >= 33) return r;
+    switch (in.pictureAlign) {
+    case 0: case 1: r.left = s; break;
+    case 2: case 3: r.right = s; break;
+    case 4: r.top = s; break;
+    case 5: r.bottom = s; break;
+    default: break;
+    }
+    return r;
+}
+
+SIZE CaptionMeasureBox(const ContentInputs& in) {
+    const ContentArea a = ContentAreaFor(in);
+    const ImageReserves r = ImageReservesFor(in);
+    const int32_t s = in.imagePixels;
+    const bool sideReserve = r.left != 0 || r.right != 0;
+    const bool stackedReserve = (in.pictureAlign == 4 || in.pictureAlign == 5) && (r.top != 0 || r.bottom != 0);
+    return SIZE{a.width - (sideReserve ? s : 0) - 8, in.height - 8 - (stackedReserve ? s : 0)};
+}
+
+namespace {
+
+void Move(RECT& r, int32_t dx, int32_t dy) {
+    r.left += dx;
+    r.right += dx;
+    r.top += dy;
+    r.bottom += dy;
+}
+
+void Clamp(RECT& r, int32_t left, int32_t right, int32_t bottom) {
+    r.top = std::max<LONG>(r.top, 4);
+    r.left = std::max<LONG>(r.left, left);
+    r.right = std::min<LONG>(r.right, right);
+    r.bottom = std::min<LONG>(r.bottom, bottom);
+}
+
+}  // namespace
+
+ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t textHeight) {
+    const ContentArea a = ContentAreaFor(in);
+    const ImageReserves rs = ImageReservesFor(in);
+    const int32_t L = a.left, W = a.width, R = a.right;
+    const int32_t sh = in.height, sw = in.width, s = in.imagePixels;
+
+    int32_t tw = 0, th = 0;
+    RECT cr{};
+    if (in.hasCaption) {
+        tw = textWidth;
+        th = textHeight;
+        if (in.captionStyle != 0) {
+            tw += 2;
+            th += 2;
+        }
+        cr = RECT{0, 0, tw, th};
+
+        int32_t c = 0;
+        bool move = true;
+        switch (in.captionAlign) {
+        case 0:
+            c = L + rs.left + 4 + (rs.left >= 1 ? 4 : 0);
+            break;
+        case 1:
+            c = R - rs.right - tw - 4 - (rs.right >= 1 ? 4 : 0);
+            break;
+        case 2:
+            if (rs.left > 0 && in.pictureAlign == 1)
+                c = L + (W - (tw + rs.left + 4)) / 2 + rs.left + 4;
+            else if (rs.right > 0 && in.pictureAlign == 3)
+                c = L + (W - (tw + rs.right + 4)) / 2;
+            else
+                c = rs.left + L + (W - rs.left - rs.right - tw) / 2;
+            break;
+        default:
+            move = false;
+            break;
+        }
+        if (move) Move(cr, c, 0);
+    }
+
+    const int32_t innerRight = R - 4;
+    RECT ir{};
+    if (!in.hasPicture()) {
+        Move(cr, 0, (sh - th) / 2);
+    } else {
+        switch (in.pictureAlign) {
+        case 0:
+            ir.left = L + 4;
+            break;
+        case 1:
+            ir.left = in.hasCaption ? cr.left - rs.left - 4 : L + 4;
+            break;
+        case 2:
+            ir.left = innerRight - rs.right;
+            break;
+        case 3:
+            ir.left = in.hasCaption ? cr.right + 4 : innerRight - rs.right;
+            break;
+        case 4: {
+            const int32_t v = (sh - (th + rs.top)) / 2;
+            ir.top = v;
+            Move(cr, 0, v + rs.top + 2);
+            break;
+        }
+        case 5: {
+            const int32_t dy = (sh - (th + rs.bottom)) / 2;
+            ir.top = th + dy + 4;
+            Move(cr, 0, dy + 2);
+            break;
+        }
+        default:
+            break;
+        }
+        if (in.pictureAlign == 4 || in.pictureAlign == 5) {
+            ir.left = L + (W - s) / 2;
+        } else if (in.pictureAlign >= 0 && in.pictureAlign <= 3) {
+            Move(cr, 0, (sh - th) / 2);
+            ir.top = (sh - s) / 2;
+        }
+        ir.right = ir.left + s;
+        ir.bottom = ir.top + s;
+    }
+
+    ContentLayout out;
+    Clamp(cr, L + 4, innerRight, sh - 5);
+    out.caption = cr;
+
+    if (s <= 32) {
+        Clamp(ir, L + 4, innerRight, sh - 5);
+    } else if (s == 40) {
+        ir = in.shape == 6 ? RECT{1, 1, sw - 1, sh - 1} : RECT{3, 3, sw - 3, sh - 3};
+        out.rebuildImage = true;
+    } else if (s == 48 && (in.shape == 7 || in.shape == 8)) {
+        ir = RECT{0, 0, sw, sh};
+    } else if (s == 48 && in.hasPicture()) {
+        const SIZE fit = FitPictureSize(in.pictureWidth, in.pictureHeight, W - 12, sh - 12);
+        ir.left = L + (W - fit.cx) / 2;
+        ir.top = (sh - fit.cy) / 2;
+        ir.right = ir.left + fit.cx;
+        ir.bottom = ir.top + fit.cy;
+        out.rebuildImage = true;
+    }
+    out.image = ir;
+    return out;
+}
+
+SIZE FitPictureSize(int32_t pictureWidth, int32_t pictureHeight, int32_t boxWidth, int32_t boxHeight) {
+    if (pictureWidth <= 0 || pictureHeight <= 0) return SIZE{0, 0};
+    const double r = std::min(static_cast<double>(boxWidth) / pictureWidth,
+                              static_cast<double>(boxHeight) / pictureHeight);
+    // nearbyint rounds halves to even in the default rounding mode.
+    return SIZE{static_cast<LONG>(std::nearbyint(pictureWidth * r)),
+                static_cast<LONG>(std::nearbyint(pictureHeight * r))};
+}
+
+std::wstring CaptionDrawText(std::wstring_view caption) {
+    std::wstring text;
+    text.reserve(caption.size());
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == L'|' && i + 1 < caption.size() && caption[i + 1] == L'|') {
+            text += L"\r\n";
+            ++i;
+        } else {
+            text += caption[i];
+        }
+    }
+    return text;
+}
+
+UINT CaptionFormat(int32_t captionAlign) {
+    UINT align = DT_LEFT;
+    if (captionAlign == 1) align = DT_RIGHT;
+    if (captionAlign == 2) align = DT_CENTER;
+    return DT_WORDBREAK | align;
+}
+
+void qvButtons_H::LayoutButtonContent(bool rebuildImage) {
+    ContentInputs in;
+    in.shape = ButtonShape();
+    in.flatLeft = FlatLeft;
+    in.flatRight = FlatRight;
+    in.width = ScaleWidthPixels();
+    in.height = ScaleHeightPixels();
+    in.captionAlign = CaptionAlign();
+    in.captionStyle = CaptionStyle();
+    in.pictureAlign = PictureAlign();
+    in.imagePixels = ImagePixels;
+    in.pictureWidth = PictureWidth;
+    in.pictureHeight = PictureHeight;
+    in.hasCaption = !Caption().empty();
+
+    // The caption is measured with the caption font, which stays selected in the back buffer.
+    RECT measured{};
+    if (in.hasCaption && BackBufferDC) {
+        const SIZE box = CaptionMeasureBox(in);
+        measured = RECT{0, 0, box.cx, box.cy};
+        const std::wstring text = CaptionDrawText(Caption());
+        ::DrawTextW(BackBufferDC.get(), text.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK);
+    }
+    const ContentLayout layout = LayoutContent(in, measured.right, measured.bottom);
+    CaptionRect = layout.caption;
+    ImageRect = layout.image;
+    if (layout.rebuildImage) rebuildImage = true;
+    if (rebuildImage) PrepareImage(ImageRect.right - ImageRect.left, ImageRect.bottom - ImageRect.top, nullptr);
+}
 
 }  // namespace buttons

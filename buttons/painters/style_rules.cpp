@@ -1,0 +1,72 @@
+#include "buttons/painters/style_rules.h"
+
+#include "buttons/painters/colour.h"
+
+namespace buttons {
+
+void SetRing(std::array<int32_t, 13>& rings, int ring, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    const int first = 1 + 4 * ring;
+    rings[first] = left;
+    rings[first + 1] = top;
+    rings[first + 2] = right;
+    rings[first + 3] = bottom;
+}
+
+FaceChoice StandardFace(const PainterInputs& in) {
+    FaceChoice c;
+    c.face = (!in.command() && in.value) ? in.checkedFaceColor : in.faceColor;
+    c.second = in.gradientRgb;
+    c.captionColorArg = (!in.enabled && !in.command()) ? kGrey : kNone;
+    c.checked = in.value;
+    c.singlePass = !in.command();
+    return c;
+}
+
+void StandardFocus(const PainterInputs& in, int32_t captionColorArg, int32_t face, PainterFinish& out) {
+    out.drawFocus = true;
+    out.focusColour = captionColorArg;
+    if (in.ringed()) {
+        if (in.checkedLook())
+            out.focusColour = kBlack;
+        else if (in.shape >= 1)
+            out.focusColour = ShiftColor(face, -48);
+    }
+    out.focusSolid = in.value;
+    out.focusCaption = false;
+}
+
+void DecideRegionOutline(const PainterInputs& in, PainterFinish& out) {
+    const bool custom = in.shape == 7 || in.shape == 8;
+    const bool flatOvalLit = in.shape == 6 && (in.hovering || in.pressed());
+    if (custom || flatOvalLit) {
+        out.outline = PainterFinish::Outline::Colour;
+        out.outlineColour = kBlack;
+    } else {
+        out.outline = PainterFinish::Outline::Plain;
+    }
+}
+
+FaceChoice ChooseFace(const PainterInputs& in) {
+    switch (in.style) {
+    case 2: return ShadedRoundedFace(in);
+    case 3: return EtchedFace(in);
+    case 7: return RoundedFrameFace(in);
+    default: return StandardFace(in);
+    }
+}
+
+PainterFinish ChooseFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
+    switch (in.style) {
+    case 0: return BevelFinish(in, face, faceState);
+    case 1: return FramedBevelFinish(in, face, faceState);
+    case 2: return ShadedRoundedFinish(in, face, faceState);
+    case 3: return EtchedFinish(in, face, faceState);
+    case 4: return FlatFinish(in, face, faceState);
+    case 5: return HoverFrameFinish(in, face, faceState);
+    case 6: return SoftBevelFinish(in, face, faceState);
+    case 7: return RoundedFrameFinish(in, face, faceState);
+    default: return PainterFinish{};
+    }
+}
+
+}  // namespace buttons
