@@ -335,6 +335,9 @@ public:
     // The DelayDrawing flag set or cleared without a repaint (the pipeline and shapes
     // need this where the rules clear or set it "directly").
     void SetDelayDrawingFlag(bool delay) noexcept { delayDrawing_ = delay; }
+    // HoverForeColor stored directly, without the lock rules (bsRoundedFrame lends it
+    // for one caption).
+    void SetHoverForeColorDirect(std::int32_t color) noexcept { hoverForeColor_ = color; }
 };
 
 // modQvTimer: the hover timer's callback; finds the control through the window
