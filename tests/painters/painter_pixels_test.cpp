@@ -10,7 +10,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/font_object.h"
 #include "platform/handles.h"
-#include "tests/buttons/host_window.h"
+#include "forms/window_base.h"
 
 namespace buttons {
 namespace {
@@ -30,9 +30,20 @@ constexpr std::uint8_t Outline = qvButtons_H::DefaultOutline;
 constexpr std::uint8_t Held = qvButtons_H::HeldDown;
 constexpr std::uint8_t Over = qvButtons_H::PointerOver;
 
+// The container: a real top-level window, left hidden (the tests read the back
+// buffer the control paints and copies to its window).
+class Host : public forms::WindowBase {
+public:
+    Host() {
+        RegisterClassOnce(L"PainterTestHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+        CreateFor(L"PainterTestHost", L"Painter test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 320, 200,
+                  nullptr);
+    }
+};
+
 // A control in its own window, with a black Arial caption.
 struct Rig {
-    test::HostWindow host{320, 200};
+    Host host;
     qvButtons_H b;
 
     explicit Rig(std::int32_t style, int width = 100, int height = 30, const wchar_t* caption = L"Prova") {
@@ -427,14 +438,14 @@ TEST(CaptionPixels, TopCentredImageAndLargeImages) {
     const int th = cr.bottom - cr.top;
     rig.b.ImagePixels = 40;  // no caption space: the caption is centred as without an image
     rig.b.LayoutButtonContent(false);
-    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2);
+    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2 + 2);  // two below the (empty) image top
     EXPECT_EQ(rig.b.ImageRect.left, 3);
     EXPECT_EQ(rig.b.ImageRect.top, 3);
     EXPECT_EQ(rig.b.ImageRect.right, 97);
     EXPECT_EQ(rig.b.ImageRect.bottom, 57);
     rig.b.ImagePixels = 48;  // 32 x 32 fitted into 88 x 48: 48 x 48, centred
     rig.b.LayoutButtonContent(false);
-    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2);
+    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2 + 2);  // two below the (empty) image top
     EXPECT_EQ(rig.b.ImageRect.left, 26);
     EXPECT_EQ(rig.b.ImageRect.top, 6);
     EXPECT_EQ(rig.b.ImageRect.right, 74);
