@@ -58,7 +58,7 @@ struct Block {
 };
 const Block kBlocks[4] = {
     {L"Default colours, no gradient", false, false},
-    {L"Default colours, gradient to white (bottom to top)", false, true},
+    {L"Default colours, gradient to the default GradientColor (bottom to top)", false, true},
     {L"System's own colours, no gradient", true, false},
     {L"System's own colours, gradient to white (bottom to top)", true, true},
 };
@@ -73,23 +73,20 @@ public:
     }
 };
 
+// A new instance keeps its default colours; the system's own buttons get the
+// colours they are stored with.
 void Configure(qvButtons_H& b, std::int32_t style, const Block& block, const State& state) {
     b.DelayDrawing(true);
-    b.HoverColorLocks(3);
     b.ButtonStyle(style);
     b.Font(forms::MakeFont(L"Arial", 9.75, 700));
     if (block.systemColours) {
+        b.HoverColorLocks(3);
         b.BackColor(static_cast<std::int32_t>(0x8000000F));
         b.ForeColor(0x00A86814);
         b.HoverForeColor(0x00FFFFFF);
         b.HoverBackColor(0x0082551B);
-    } else {
-        b.BackColor(static_cast<std::int32_t>(0x8000000F));
-        b.ForeColor(static_cast<std::int32_t>(0x80000012));
-        b.HoverForeColor(static_cast<std::int32_t>(0x80000012));
-        b.HoverBackColor(static_cast<std::int32_t>(0x8000000F));
+        b.GradientColor(0x00FFFFFF);
     }
-    b.GradientColor(0x00FFFFFF);
     b.GradientMode(block.gradient ? 4 : 0);
     b.Mode(state.mode);
     b.Value(state.value);
