@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace buttons {
 
@@ -192,9 +193,11 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
 }
 
 SIZE FitPictureSize(int32_t pictureWidth, int32_t pictureHeight, int32_t boxWidth, int32_t boxHeight) {
-    if (pictureWidth <= 0 || pictureHeight <= 0) return SIZE{0, 0};
-    const double r = std::min(static_cast<double>(boxWidth) / pictureWidth,
-                              static_cast<double>(boxHeight) / pictureHeight);
+    // A side of 0 sets no limit (and stays 0); without any size there is nothing to fit.
+    if (pictureWidth <= 0 && pictureHeight <= 0) return SIZE{0, 0};
+    constexpr double unlimited = std::numeric_limits<double>::infinity();
+    const double r = std::min(pictureWidth > 0 ? static_cast<double>(boxWidth) / pictureWidth : unlimited,
+                              pictureHeight > 0 ? static_cast<double>(boxHeight) / pictureHeight : unlimited);
     // nearbyint rounds halves to even in the default rounding mode.
     return SIZE{static_cast<LONG>(std::nearbyint(pictureWidth * r)),
                 static_cast<LONG>(std::nearbyint(pictureHeight * r))};

@@ -195,6 +195,10 @@ TEST(FitPicture, KeepsAspectRatio) {
     EXPECT_EQ(s.cx, 10); EXPECT_EQ(s.cy, 8);
     s = FitPictureSize(4, 3, 6, 6);  // 4.5 rounds half to even: 4
     EXPECT_EQ(s.cy, 4);
+    s = FitPictureSize(0, 10, 40, 30);  // a side of 0 limits nothing
+    EXPECT_EQ(s.cx, 0); EXPECT_EQ(s.cy, 30);
+    s = FitPictureSize(0, 0, 40, 30);
+    EXPECT_EQ(s.cx, 0); EXPECT_EQ(s.cy, 0);
 }
 
 TEST(CaptionText, DoublePipeBreaksTheLine) {

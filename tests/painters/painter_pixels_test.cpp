@@ -477,6 +477,38 @@ TEST(CaptionPixels, EmbossedAndEngravedCopies) {
     }
 }
 
+TEST(OvalPixels, CaptionOnlyWhileCheckedOnOvalsWithoutText) {
+    Rig rig(4, 100, 40);
+    rig.b.ButtonShape(5);
+    rig.b.Mode(1);
+    rig.Show(0);
+    const RECT middle{10, 8, 90, 32};
+    EXPECT_FALSE(Any(rig, middle, Dark)) << "no caption while unchecked";
+    rig.b.Value(true);
+    rig.Show(0);
+    EXPECT_TRUE(Any(rig, middle, Dark));
+
+    rig.b.ButtonShape(4);  // a plain oval shows it always
+    rig.b.Value(false);
+    rig.Show(0);
+    EXPECT_TRUE(Any(rig, middle, Dark));
+}
+
+TEST(OvalPixels, HoverFrameDottedEllipseAtDesignTimeOnly) {
+    Rig rig(5, 100, 40);
+    rig.b.SetAmbientBackColor(0x00A0A0A0);
+    rig.b.ButtonShape(4);
+    const COLORREF dotted = S(0xA0A0A0, -32);
+    const RECT all{0, 0, 100, 40};
+    rig.Show(0);
+    EXPECT_EQ(Count(rig, all, dotted), 0) << "nothing at run time";
+    rig.b.SetAmbientUserMode(false);
+    rig.Show(0);
+    const int on = Count(rig, all, dotted);
+    EXPECT_GT(on, 20);
+    EXPECT_EQ(rig.At(50, 20) == dotted, false);
+}
+
 // Every style in every state paints, and repainting creates no lasting GDI objects.
 TEST(AllStyles, EveryStateRendersWithoutLeaking) {
     struct State {
