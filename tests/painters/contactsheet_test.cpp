@@ -1,0 +1,80 @@
+// The contact sheet tool run as its own process; its bitmap read back.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+DWORD RunSheet(const std::wstring& arguments) {
+    std::wstring command = L"\"" CONTACTSHEET_EXE L"\" " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return 0xFFFFFFFF;
+    ::WaitForSingleObject(pi.hProcess, 120000);
+    DWORD code = 0xFFFFFFFF;
+    ::GetExitCodeProcess(pi.hProcess, &code);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return code;
+}
+
+template <typename T>
+T Field(const std::string& data, size_t at) {
+    T value{};
+    std::memcpy(&value, data.data() + at, sizeof value);
+    return value;
+}
+
+TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
+    testsupport::TempFolder folder(L"sheet");
+    const std::wstring out = folder.File(L"sheet.bmp");
+    ASSERT_EQ(RunSheet(L"\"" + out + L"\""), 0u);
+    const std::string bmp = testsupport::ReadWholeFile(out);
+    ASSERT_GE(bmp.size(), 54u);
+    ASSERT_EQ(bmp.substr(0, 2), "BM");
+    const auto offset = Field<std::uint32_t>(bmp, 10);
+    const auto width = Field<std::int32_t>(bmp, 18);
+    const auto height = Field<std::int32_t>(bmp, 22);
+    EXPECT_EQ(Field<std::uint16_t>(bmp, 28), 24);
+    // Two blocks across, two down; each 120 label pixels plus 7 cells of 96 + 8 and
+    // a margin of 8, and 24 + 18 header pixels plus 8 rows of 32 + 8 and 8.
+    ASSERT_EQ(width, 2 * (120 + 7 * 104 + 8));
+    ASSERT_EQ(height, 2 * (24 + 18 + 8 * 40 + 8));
+    const int stride = (width * 3 + 3) & ~3;
+    ASSERT_EQ(bmp.size(), offset + static_cast<size_t>(stride) * height);
+    auto at = [&](int x, int y) {
+        const size_t p = offset + static_cast<size_t>(height - 1 - y) * stride + x * 3;
+        return RGB(static_cast<unsigned char>(bmp[p + 2]), static_cast<unsigned char>(bmp[p + 1]),
+                   static_cast<unsigned char>(bmp[p]));
+    };
+
+    // Last block (the system's own colours with their gradient), row bsFlat.
+    const int x0 = 856 + 120 + 8, y0 = 370 + 24 + 18 + 8 + 4 * 40;
+    // At rest: white left and top, grey right and bottom.
+    EXPECT_EQ(at(x0, y0 + 16), RGB(255, 255, 255));
+    EXPECT_EQ(at(x0 + 40, y0), RGB(255, 255, 255));
+    EXPECT_EQ(at(x0 + 95, y0 + 16), RGB(128, 128, 128));
+    EXPECT_EQ(at(x0 + 40, y0 + 31), RGB(128, 128, 128));
+    // Hovered: the hover face.
+    EXPECT_EQ(at(x0 + 104 + 5, y0 + 16), static_cast<COLORREF>(0x82551B));
+    // Pressed: grey left and top, white right and bottom.
+    const int x2 = x0 + 2 * 104;
+    EXPECT_EQ(at(x2, y0 + 16), RGB(128, 128, 128));
+    EXPECT_EQ(at(x2 + 40, y0), RGB(128, 128, 128));
+    EXPECT_EQ(at(x2 + 95, y0 + 16), RGB(255, 255, 255));
+    EXPECT_EQ(at(x2 + 40, y0 + 31), RGB(255, 255, 255));
+}
+
+TEST(ContactSheet, NeedsExactlyOneArgument) {
+    EXPECT_EQ(RunSheet(L""), 2u);
+}
+
+}  // namespace
