@@ -21,6 +21,12 @@ void IgnoringErrors(Step step) {
 
 }  // namespace
 
+forms::FontRef qvButtons_H::NewInstanceFont() const {
+    // A copy: changing the button's font (FontStyle) must not change the form's.
+    if (Parent().IsMdiForm || !Parent().Font) return forms::DefaultHostFont();
+    return Parent().Font->Clone();
+}
+
 void qvButtons_H::OnInitProperties() {
     ContainerHandleText = HandleText(ContainerHwnd());
     InternalTag(ContainerHandleText);
@@ -30,10 +36,7 @@ void qvButtons_H::OnInitProperties() {
     showFocusRect_ = true;
     hoverForeColor_ = kButtonText;
     hoverBackColor_ = kButtonFace;
-    if (!Parent().IsMdiForm) {
-        // A copy: changing the button's font (FontStyle) must not change the form's.
-        UserControl::Font(Parent().Font ? Parent().Font->Clone() : forms::DefaultHostFont());
-    }
+    if (!Parent().IsMdiForm) UserControl::Font(NewInstanceFont());
     ContainerBackRGB = ResolveColor(Ambient().BackColor);
     backColor_ = kButtonFace;
     UpdateCache(L"BackColor");
@@ -80,9 +83,10 @@ void qvButtons_H::OnReadProperties(const forms::PropertyBag& bag) {
     gradientMode_ = bag.ReadInt32(L"Gradient", gmNone);
     gradientColor_ = bag.ReadInt32(L"cGradient", kButtonFace);
     UserControl::ForeColor(bag.ReadInt32(L"cFore", kButtonText));
-    // A description without a font keeps the font the button already has (the
-    // parent's or the host's) rather than ending up with none.
+    // A description without a font gets the font a new instance would get (the
+    // parent's, or the host's on an MDI form) rather than ending up with none.
     if (forms::FontRef font = bag.ReadFont(L"Font", nullptr)) UserControl::Font(std::move(font));
+    else UserControl::Font(NewInstanceFont());
     showFocusRect_ = bag.ReadBool(L"Focus", true);
     mode_ = bag.ReadInt32(L"Mode", ModeCommand);
     value_ = bag.ReadBool(L"Value", false);

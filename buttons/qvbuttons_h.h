@@ -309,6 +309,8 @@ private:
     // An information message box, shown only while the form is being designed.
     void DesignMessage(const std::wstring& text) const;
     void HoverStartTest(std::int16_t button);
+    // The font of a new instance: a copy of the parent form's, the host's on an MDI form.
+    forms::FontRef NewInstanceFont() const;
 
     std::int32_t buttonStyle_ = bsBevel;
     std::int32_t mode_ = ModeCommand;

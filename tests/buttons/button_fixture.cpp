@@ -96,3 +96,44 @@ std::unique_ptr<qvButtons_H> MakeButton(HWND host, bool userMode, const forms::P
 }
 
 }  // namespace buttons::test
+
+#include <objbase.h>
+#include <wincodec.h>
+
+namespace buttons::test {
+
+void WriteJpegFile(const std::wstring& path, int width, int height, COLORREF color) {
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    ::CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                       reinterpret_cast<void**>(&factory));
+    if (factory && SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatJpeg, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr))) {
+        frame->SetSize(width, height);
+        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+        frame->SetPixelFormat(&format);
+        const UINT stride = static_cast<UINT>(width) * 3;
+        std::vector<BYTE> pixels(stride * height);
+        for (size_t i = 0; i + 2 < pixels.size(); i += 3) {
+            pixels[i] = GetBValue(color);
+            pixels[i + 1] = GetGValue(color);
+            pixels[i + 2] = GetRValue(color);
+        }
+        frame->WritePixels(height, stride, static_cast<UINT>(pixels.size()), pixels.data());
+        frame->Commit();
+        encoder->Commit();
+    }
+    if (frame) frame->Release();
+    if (encoder) encoder->Release();
+    if (stream) stream->Release();
+    if (factory) factory->Release();
+    ::CoUninitialize();
+}
+
+}  // namespace buttons::test

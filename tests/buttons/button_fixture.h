@@ -57,3 +57,8 @@ std::unique_ptr<qvButtons_H> MakeButton(HWND host, bool userMode, const forms::P
                                         int width = 89, int height = 41);
 
 }  // namespace buttons::test
+
+namespace buttons::test {
+// A JPEG file of one colour, written by the platform's imaging component.
+void WriteJpegFile(const std::wstring& path, int width, int height, COLORREF color);
+}  // namespace buttons::test

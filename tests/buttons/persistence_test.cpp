@@ -203,6 +203,7 @@ TEST_F(Persistence, HoverBackColorIsWrittenAsCBhoverAndReadAsCBHover) {
 TEST_F(Persistence, ReadingDefaultsComeFromTheParentAndFromTheBackColorJustRead) {
     qvButtons_H b;
     b.Parent().BackColor = 0x00445566;
+    b.Parent().Font = forms::MakeFont(L"Arial", 12);
     forms::PropertyBag empty;
     b.Create(host.hwnd(), 0, 0, 60, 20, &empty);
     EXPECT_EQ(b.BackColor(), 0x00445566);
@@ -215,6 +216,9 @@ TEST_F(Persistence, ReadingDefaultsComeFromTheParentAndFromTheBackColorJustRead)
     EXPECT_TRUE(b.ShowFocusRect());
     EXPECT_TRUE(b.Enabled());
     EXPECT_EQ(b.Caption(), L"");
+    ASSERT_TRUE(b.Font());  // no stored font: the parent's, as for a new instance
+    EXPECT_EQ(b.Font()->Name, L"Arial");
+    EXPECT_NE(b.Font(), b.Parent().Font);
     EXPECT_FALSE(b.DelayDrawingFlag());
     EXPECT_EQ(b.InternalTag(), std::to_wstring(reinterpret_cast<std::uintptr_t>(host.hwnd())));
 }

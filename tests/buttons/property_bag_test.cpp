@@ -145,6 +145,25 @@ TEST(PropertyBag, FontObjectsAndPicturePathsThroughJson) {
     EXPECT_EQ(back.ReadPicture(L"Image", nullptr)->SourcePath(), path);
 }
 
+TEST(PictureObject, JpegFilesBecomeDibSections) {
+    buttons::test::TempFolder folder;
+    const std::wstring path = folder.File(L"photo.jpg");
+    buttons::test::WriteJpegFile(path, 24, 16, RGB(200, 40, 40));
+    PictureRef picture = PictureObject::LoadFile(path);
+    EXPECT_EQ(picture->kind(), PictureObject::Kind::Bitmap);
+    DIBSECTION section{};
+    ASSERT_EQ(::GetObjectW(picture->BitmapHandle(), sizeof section, &section), static_cast<int>(sizeof section));
+    EXPECT_EQ(section.dsBm.bmWidth, 24);
+    EXPECT_EQ(section.dsBm.bmHeight, 16);
+    ASSERT_NE(section.dsBm.bmBits, nullptr);
+    // The middle pixel, within the loss of the compression.
+    const auto* row = static_cast<const BYTE*>(section.dsBm.bmBits) + 8 * section.dsBm.bmWidthBytes;
+    const BYTE* pixel = row + 12 * 4;  // blue, green, red, unused
+    EXPECT_NEAR(pixel[2], 200, 8);
+    EXPECT_NEAR(pixel[1], 40, 8);
+    EXPECT_NEAR(pixel[0], 40, 8);
+}
+
 TEST(PictureObject, IconFilesBecomeIcons) {
     buttons::test::TempFolder folder;
     buttons::test::WriteIconFile(folder.File(L"a.ico"));
