@@ -24,7 +24,6 @@ PainterInputs PainterInputsOf(const qvButtons_H& b) {
     in.hoverForeColor = b.HoverForeColor();
     in.faceColor = b.FaceColor;
     in.pressedFaceColor = b.PressedFaceColor;
-    in.hoverFaceColor = b.HoverFaceColor;
     in.checkedFaceColor = b.CheckedFaceColor;
     in.flatLeft = b.FlatLeft;
     in.flatRight = b.FlatRight;

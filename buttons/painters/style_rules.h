@@ -34,7 +34,6 @@ struct PainterInputs {
     int32_t hoverForeColor = 0;  // HoverForeColor as stored
     int32_t faceColor = 0;       // the cached face colours
     int32_t pressedFaceColor = 0;
-    int32_t hoverFaceColor = 0;
     int32_t checkedFaceColor = 0;
     int32_t flatLeft = 0;
     int32_t flatRight = 0;

@@ -27,7 +27,6 @@ PainterInputs Command(int32_t style) {
     in.style = style;
     in.faceColor = 0xC0B0A0;
     in.pressedFaceColor = 0x908070;
-    in.hoverFaceColor = 0x40C0F0;
     in.checkedFaceColor = 0xDFDFDF;
     in.gradientRgb = 0x00FF00;
     in.foreColor = in.foreRgb = 0x102030;
