@@ -213,7 +213,10 @@ void HttpServer::AcceptLoop() {
         SOCKET s = accept(listener_, nullptr, nullptr);
         if (s == INVALID_SOCKET) continue;
         std::lock_guard lock(mutex_);
-        workers_.emplace_back([this, s] { ServeConnection(s); });
+        workers_.emplace_back([this, s] {
+            ServeConnection(s);
+            closesocket(s);
+        });
     }
 }
 
@@ -232,11 +235,44 @@ static int RecvWhileRunning(SOCKET s, char* buf, int size, std::mutex& m, const 
         const int ready = select(0, &set, nullptr, nullptr, &tv);
         if (ready < 0) return -1;
         if (ready == 0) continue;
-        return recv(s, buf, size, 0);
+        const int n = recv(s, buf, size, 0);
+        if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) continue;
+        return n;
     }
 }
 
+// Sends everything on a non-blocking socket, waiting for room while the server
+// runs. False when the client has gone or the server is stopping.
+static bool SendWhileRunning(SOCKET s, const char* p, std::size_t n, std::mutex& m, const bool& stopping) {
+    while (n > 0) {
+        const int sent = send(s, p, static_cast<int>(std::min<std::size_t>(n, 64 * 1024)), 0);
+        if (sent > 0) {
+            p += sent;
+            n -= static_cast<std::size_t>(sent);
+            continue;
+        }
+        if (sent == 0 || WSAGetLastError() != WSAEWOULDBLOCK) return false;
+        for (;;) {
+            {
+                std::lock_guard lock(m);
+                if (stopping) return false;
+            }
+            fd_set set;
+            FD_ZERO(&set);
+            FD_SET(s, &set);
+            timeval tv{0, kPollMs * 1000};
+            const int ready = select(0, nullptr, &set, nullptr, &tv);
+            if (ready < 0) return false;
+            if (ready > 0) break;
+        }
+    }
+    return true;
+}
+
 void HttpServer::ServeConnection(SOCKET s) {
+    // Non-blocking, so that a client that stops reading cannot hold the server up.
+    u_long nonBlocking = 1;
+    ioctlsocket(s, FIONBIO, &nonBlocking);
     std::string pending;
     char buf[8192];
     bool keepAlive = true;
@@ -244,10 +280,7 @@ void HttpServer::ServeConnection(SOCKET s) {
         std::size_t end;
         while ((end = pending.find("\r\n\r\n")) == std::string::npos) {
             const int n = RecvWhileRunning(s, buf, sizeof(buf), mutex_, stopping_);
-            if (n <= 0) {
-                closesocket(s);
-                return;
-            }
+            if (n <= 0) return;
             pending.append(buf, n);
         }
         const std::string head = pending.substr(0, end);
@@ -275,13 +308,11 @@ void HttpServer::ServeConnection(SOCKET s) {
         }
         if (response->silent) {
             WaitUntilClosed(s);
-            closesocket(s);
             return;
         }
         if (!SendResponse(s, rec.method, *response, keepAlive)) break;
     }
     shutdown(s, SD_SEND);
-    closesocket(s);
 }
 
 void HttpServer::WaitUntilClosed(SOCKET s) {
@@ -335,15 +366,7 @@ bool HttpServer::SendResponse(SOCKET s, const std::string& method, const HttpRes
     if (!keepAlive) header += "Connection: close\r\n";
     header += "\r\n";
 
-    auto sendAll = [&](const char* p, std::size_t n) {
-        while (n > 0) {
-            const int sent = send(s, p, static_cast<int>(std::min<std::size_t>(n, 1 << 20)), 0);
-            if (sent <= 0) return false;
-            p += sent;
-            n -= static_cast<std::size_t>(sent);
-        }
-        return true;
-    };
+    auto sendAll = [&](const char* p, std::size_t n) { return SendWhileRunning(s, p, n, mutex_, stopping_); };
     auto pause = [&](int ms) {
         std::unique_lock lock(mutex_);
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

@@ -109,6 +109,7 @@ private:
         std::size_t next = 0;
     };
     void AcceptLoop();
+    // Answers requests on `s` until the connection ends; the caller closes it.
     void ServeConnection(SOCKET s);
     // Picks the answer for a request; nullopt means 404.
     std::optional<HttpResponse> Lookup(const std::string& method, const std::string& target);
@@ -124,7 +125,6 @@ private:
     std::map<std::string, Route> routes_;
     std::vector<std::pair<std::string, std::filesystem::path>> folders_;
     std::vector<HttpRequestRecord> log_;
-    std::vector<SOCKET> open_;
     std::vector<std::thread> workers_;
 };
 

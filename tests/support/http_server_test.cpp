@@ -121,3 +121,26 @@ TEST(HttpServer, KeepsConnectionsAliveForSeveralRequests) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HttpServer, StopsWhileAClientNeitherReadsNorCloses) {
+    SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    {
+        testsupport::HttpServer server;
+        testsupport::HttpResponse big;
+        big.generatedSize = 64 << 20;
+        server.Serve("/big", big);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        addr.sin_port = htons(server.Port());
+        ASSERT_EQ(connect(s, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+        const std::string request = "GET /big HTTP/1.1\r\nHost: x\r\n\r\n";
+        send(s, request.data(), static_cast<int>(request.size()), 0);
+        while (server.CountRequests() == 0) ::Sleep(10);
+    }  // the server's destructor must return although its send() cannot finish
+    closesocket(s);
+}
+
+}  // namespace
