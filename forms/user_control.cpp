@@ -142,6 +142,20 @@ void UserControl::Move(int x, int y, int width, int height) {
     if (hwnd()) ::MoveWindow(hwnd(), x, y, width, height, TRUE);
 }
 
+bool UserControl::ContainsPoint(int x, int y) const {
+    // Inside the client area and, for a shaped window, inside its window region.
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    if (!::PtInRect(&client, POINT{x, y})) return false;
+    platform::Region region(::CreateRectRgn(0, 0, 0, 0));
+    if (::GetWindowRgn(hwnd(), region.get()) == ERROR) return true;
+    RECT window{};
+    ::GetWindowRect(hwnd(), &window);
+    POINT origin{0, 0};
+    ::ClientToScreen(hwnd(), &origin);
+    return ::PtInRegion(region.get(), x + origin.x - window.left, y + origin.y - window.top) != FALSE;
+}
+
 HCURSOR UserControl::CurrentCursor() const {
     const wchar_t* id = IDC_ARROW;
     switch (mousePointer_) {
@@ -210,12 +224,9 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MBUTTONUP: {
         const std::int16_t button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
         OnMouseUp(button, ShiftState(), XOf(lp), YOf(lp));
-        if (button == 1 && std::exchange(leftDown_, false)) {
-            // A click: released over the control's own window (its region included).
-            POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
-            ::ClientToScreen(hwnd(), &pt);
-            if (hwnd() && ::WindowFromPoint(pt) == hwnd()) OnClick();
-        }
+        if (button == 1 && std::exchange(leftDown_, false) && hwnd() &&
+            ContainsPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))))
+            OnClick();
         return 0;
     }
     case WM_LBUTTONDBLCLK:

@@ -153,6 +153,8 @@ public:
 
 private:
     HCURSOR CurrentCursor() const;
+    // A point of the client area that lies on the control (its window region included).
+    bool ContainsPoint(int x, int y) const;
 
     HWND container_ = nullptr;
     ParentForm parent_;

@@ -39,6 +39,24 @@ TEST_F(Input, ALeftClickRaisesMouseDownMouseUpAndClick) {
     EXPECT_FALSE(b->PressedLook);
 }
 
+TEST_F(Input, AReleaseOffTheButtonIsNoClick) {
+    auto b = MakeButton(host.hwnd(), true);
+    Watch(*b);
+    ::SendMessageW(b->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageW(b->hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(200, 5));  // captured, released outside
+    EXPECT_EQ(events, (std::vector<std::string>{"MouseDown 1", "MouseUp 1"}));
+
+    // An oval: the corner of the bounding rectangle is not on the button.
+    b->ButtonShape(ShapeOval);
+    events.clear();
+    ::SendMessageW(b->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(44, 20));
+    ::SendMessageW(b->hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(events, (std::vector<std::string>{"MouseDown 1", "MouseUp 1"}));
+    ::SendMessageW(b->hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(44, 20));
+    ::SendMessageW(b->hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(44, 20));
+    EXPECT_EQ(events.back(), "Click");
+}
+
 TEST_F(Input, ARightClickRaisesNoClick) {
     auto b = MakeButton(host.hwnd(), true);
     Watch(*b);
