@@ -1,0 +1,20 @@
+// Colour values as the form descriptions store them: 0x00BBGGRR for an explicit
+// colour, or a value with the top bit set naming a system colour by the index in
+// its low byte (0x8000000F is the button face).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include <nlohmann/json_fwd.hpp>
+
+namespace forms {
+
+// A colour from a description: a number or a "0x..." text. Throws on anything else.
+std::uint32_t ColorFromJson(const nlohmann::json& value);
+
+// The explicit RGB colour a colour value stands for.
+COLORREF ToRgb(std::uint32_t color);
+
+}  // namespace forms

@@ -1,0 +1,64 @@
+#include "forms/control.h"
+
+#include "forms/form.h"
+#include "forms/twips.h"
+
+namespace forms {
+
+Control::Control(Form& form, const ControlDescription& description)
+    : form_(form),
+      description_(description),
+      name_(description.name),
+      tabIndex_(description.tabIndex),
+      left_(description.left),
+      top_(description.top),
+      width_(description.width),
+      height_(description.height),
+      visible_(description.visible) {}
+
+RECT Control::PixelBounds() const {
+    const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
+    return RECT{x, y, x + TwipsToPixelsX(width_), y + TwipsToPixelsY(height_)};
+}
+
+void Control::Place(HWND hwnd) {
+    const RECT r = PixelBounds();
+    // Later controls lie over earlier ones.
+    ::SetWindowPos(hwnd, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE);
+    ::EnableWindow(hwnd, description_.enabled);
+    if (visible_) ::ShowWindow(hwnd, SW_SHOWNA);
+}
+
+HWND Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle) {
+    return ::CreateWindowExW(exStyle, className, description_.caption.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0,
+                             0, 0, 0, form_.hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    ::ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+    // Transparent labels over this control show what lies under them again.
+    if (form_.hwnd()) {
+        const RECT r = PixelBounds();
+        ::RedrawWindow(form_.hwnd(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
+bool Control::Enabled() const { return ::IsWindowEnabled(Handle()) != FALSE; }
+
+void Control::SetEnabled(bool enabled) { ::EnableWindow(Handle(), enabled); }
+
+void Control::SetWidth(int twips) {
+    RECT before = PixelBounds();
+    width_ = twips;
+    const RECT after = PixelBounds();
+    ::SetWindowPos(Handle(), nullptr, 0, 0, after.right - after.left, after.bottom - after.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form_.hwnd()) {
+        RECT both{};
+        ::UnionRect(&both, &before, &after);
+        ::RedrawWindow(form_.hwnd(), &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
+}  // namespace forms

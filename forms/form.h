@@ -1,0 +1,96 @@
+// A top-level form built from its description: client size and control places in
+// twips, caption, no minimise or maximise box, background colour or picture.
+//
+// Load() creates the window (hidden) and its controls and runs OnLoad, the load
+// handler. Show() shows it non-modally (again: brings it to the front); ShowModal()
+// disables the other forms and runs its own message loop until the form unloads.
+// Unload() (or the close box) destroys the window; the object stays and can be
+// loaded again.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/check_box.h"
+#include "forms/command_button.h"
+#include "forms/form_description.h"
+#include "forms/hosted_button.h"
+#include "forms/label.h"
+#include "forms/list_box.h"
+#include "forms/message_loop.h"
+#include "forms/shape.h"
+#include "forms/window_base.h"
+#include "platform/handles.h"
+
+namespace forms {
+
+class Form : public WindowBase {
+public:
+    explicit Form(FormDescription description);
+    ~Form() override;
+
+    void Load();
+    void Show();
+    void ShowModal();
+    void Unload();
+    bool IsLoaded() const noexcept { return hwnd() != nullptr; }
+    bool IsModal() const noexcept { return modal_; }
+
+    const std::wstring& Name() const noexcept { return description_.name; }
+    std::uint32_t BackColor() const noexcept { return description_.backColor; }
+
+    // Controls by their designer's name; throws when there is none of that kind.
+    Label& GetLabel(const std::wstring& name);
+    CheckBox& GetCheckBox(const std::wstring& name);
+    ListBox& GetListBox(const std::wstring& name);
+    Shape& GetShape(const std::wstring& name);
+    CommandButton& GetCommandButton(const std::wstring& name);
+    HostedButton& GetButton(const std::wstring& name);
+    Control* FindControl(const std::wstring& name);
+
+    // Paints what lies under `above` (background, picture, the shapes listed before
+    // it) into dc, whose origin is the top-left of `above`.
+    void PaintUnder(HDC dc, const Control& above) const;
+    // True while the screen pointer overrides the forms' own pointers.
+    bool ShowsScreenPointer() const;
+    void FocusNextControl(bool backwards);
+
+    // The form a window (the form itself or one of its controls) belongs to.
+    static Form* FromAnyWindow(HWND hwnd);
+    // Forms whose window exists.
+    static int OpenFormCount();
+    // Posts WM_QUIT when the last form closes (the program's end). Off by default.
+    static void EndProcessWithLastForm(bool enabled);
+    // Called every time a form has been shown (tests use it to drive modal forms).
+    static void SetShowHook(std::function<void(Form&)> hook);
+
+protected:
+    // The load handler: runs once per load, before the form is first shown.
+    virtual void OnLoad() {}
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroyed() override;
+
+private:
+    void CreateControls();
+    void PaintBackground(HDC dc, const RECT& area) const;
+    void FocusFirstControl();
+    void RunMessageLoopWhileLoaded();
+    void EnableOtherForms();
+    std::vector<HWND> TabOrder() const;
+    template <typename T>
+    T& Get(const std::wstring& name);
+
+    FormDescription description_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    platform::Bitmap picture_;
+    SIZE pictureSize_{};
+    platform::Brush backBrush_;
+    bool modal_ = false;
+    std::vector<HWND> disabledForms_;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace forms

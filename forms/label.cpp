@@ -1,0 +1,70 @@
+#include "forms/label.h"
+
+#include "forms/colors.h"
+#include "forms/form.h"
+
+namespace forms {
+
+Label::Label(Form& form, const ControlDescription& d)
+    : Control(form, d),
+      caption_(d.caption),
+      font_(CreateControlFont(d.font.value_or(FontSpec{}))),
+      foreColor_(ToRgb(d.foreColor.value_or(0x80000012))),
+      transparent_(d.backStyle == 0),
+      backColor_(ToRgb(d.backColor.value_or(form.BackColor()))),
+      align_(d.alignment == 2 ? DT_CENTER : d.alignment == 1 ? DT_RIGHT : DT_LEFT),
+      link_(d.link) {
+    RegisterClassOnce(L"NorvelLabel", 0);
+    CreateFor(L"NorvelLabel", caption_.c_str(), WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, form.hwnd());
+    Place(hwnd());
+}
+
+void Label::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    ::SetWindowTextW(hwnd(), caption_.c_str());
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+LRESULT Label::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd(), &ps);
+            Paint(dc);
+            ::EndPaint(hwnd(), &ps);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONUP:
+            if (Click) Click();
+            return 0;
+        case WM_SETCURSOR:
+            if (link_ && LOWORD(lp) == HTCLIENT && !Parent().ShowsScreenPointer()) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_GETDLGCODE:
+            return DLGC_STATIC;
+    }
+    return WindowBase::HandleMessage(msg, wp, lp);
+}
+
+void Label::Paint(HDC dc) {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    if (transparent_) {
+        Parent().PaintUnder(dc, *this);
+    } else {
+        platform::Brush back(::CreateSolidBrush(backColor_));
+        ::FillRect(dc, &client, back.get());
+    }
+    platform::ScopedSelect font(dc, font_.get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, Enabled() ? foreColor_ : ::GetSysColor(COLOR_GRAYTEXT));
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &client,
+                align_ | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+}
+
+}  // namespace forms

@@ -1,0 +1,28 @@
+#include "launcher/deployment.h"
+
+#include "platform/text.h"
+
+#ifndef NORVEL_PRIMARY_HOST
+#error "NORVEL_PRIMARY_HOST comes from the CMake cache"
+#endif
+
+namespace launcher {
+namespace {
+
+Deployment& Current() {
+    static Deployment deployment{platform::FromUtf8(NORVEL_PRIMARY_HOST), platform::FromUtf8(NORVEL_FALLBACK_HOST)};
+    return deployment;
+}
+
+}  // namespace
+
+const Deployment& CurrentDeployment() { return Current(); }
+void SetDeployment(Deployment deployment) { Current() = std::move(deployment); }
+
+std::wstring ServerBaseUrlFor(const std::wstring& host) {
+    return L"http://" + host + L"/cms/images/stories/assistenza/";
+}
+
+std::wstring BuiltAppTitle() { return platform::FromUtf8(NORVEL_APP_TITLE); }
+
+}  // namespace launcher

@@ -1,0 +1,37 @@
+// Form1, the main window: its load handler runs the start-up (server choice,
+// tool folder, configuration download, tool buttons, version check); its buttons
+// launch the two tools, open the alternatives window, and its link opens the site.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "forms/form.h"
+#include "launcher/download_progress.h"
+#include "launcher/form3.h"
+
+namespace launcher {
+
+class Form1 : public forms::Form {
+public:
+    Form1();
+    ~Form1() override;
+
+    void LaunchTool();
+    // The alternatives window last opened with "Altro", or nullptr.
+    Form3* AlternativesWindow() { return form3_.get(); }
+
+protected:
+    void OnLoad() override;
+
+private:
+    void StartUp();
+    void ShowAcceptanceDialog();
+    void PressToolButton(std::int16_t index);
+    void PressOther();
+
+    std::optional<DownloadProgress> progress_;
+    std::unique_ptr<Form3> form3_;
+};
+
+}  // namespace launcher

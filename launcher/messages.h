@@ -1,0 +1,28 @@
+// The launcher's own texts.
+#pragma once
+
+namespace launcher {
+
+inline constexpr wchar_t kSiteUnreachable[] = L"Sito Norvel non raggiungibile";
+inline constexpr wchar_t kFolderNotCreated[] = L"Non è stato possibile creare la cartella per NorvelAssist";
+inline constexpr wchar_t kConfigUnreachable[] = L"File di configurazione non raggiungibile";
+inline constexpr wchar_t kObsoleteVersion[] =
+    L"State usando una versione obsoleta del programma di assistenza. Vi preghiamo di scaricare dal nostro sito "
+    L"la versione più aggiornata.";
+inline constexpr wchar_t kFileNotOnServer[] = L"File inesistente sul Server";
+
+inline constexpr wchar_t kWelcomeText[] =
+    L"Benvenuti nel software di Assistenza Remota.\r\n"
+    L"Vi preghiamo di selezionare il metodo di collegamento premendo uno dei tasti posti qui sotto"
+    L" dopo aver concordato l'intervento con un nostro collaboratore allo 0123/456789.";
+
+inline constexpr wchar_t kClauseText[] =
+    L"Gentile Cliente,\r\n"
+    L"con la presente la informiamo che il tempo di collegamento "
+    L"tramite il servizio di assistenza remota è\r\n"
+    L"                           (minimo fatturabile 30 minuti) alle tariffe solite in uso.\r\n"
+    L"Al termine dell'assistenza Vi verrà inviato un rapportino che riepiloga il tempo e la motivazione "
+    L"dell'intervento.\r\n"
+    L"Verrà emessa regolare fattura a fine del corrente mese.";
+
+}  // namespace launcher

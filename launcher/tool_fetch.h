@@ -1,0 +1,25 @@
+// Fetching a tool from the server into the tool folder and starting it: shared by
+// the main window's launch flow and the alternatives window's "Download".
+#pragma once
+
+#include <string>
+
+#include "launcher/download_progress.h"
+
+namespace launcher {
+
+// True while a tool download runs. Tool buttons and "Download" are ignored meanwhile,
+// so two transfers never go into one file.
+bool ToolDownloadRunning();
+
+// Probes ServerBaseUrl + exeName; when the server has it, downloads it into
+// LocalToolFolder with `progress` shown, then starts the copy on disk with `owner`
+// as the owner window. A failed download leaves the previous complete copy (if any),
+// which is then started; nothing partial is ever on disk. When the server lacks the
+// file (or no server answered at start-up) the user sees "File inesistente sul Server".
+void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName);
+
+// Starts LocalToolFolder's copy of a tool: "open", owner, SW_SHOW.
+void StartTool(HWND owner, const std::wstring& localPath);
+
+}  // namespace launcher
