@@ -22,7 +22,9 @@ Label::Label(Form& form, const ControlDescription& d)
 void Label::SetCaption(const std::wstring& caption) {
     caption_ = caption;
     ::SetWindowTextW(hwnd(), caption_.c_str());
-    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    // Transparent labels over this one show part of its text.
+    const RECT r = PixelBounds();
+    ::RedrawWindow(Parent().hwnd(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT Label::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -60,10 +62,25 @@ void Label::Paint(HDC dc) {
         platform::Brush back(::CreateSolidBrush(backColor_));
         ::FillRect(dc, &client, back.get());
     }
+    DrawCaption(dc, client);
+}
+
+void Label::PaintUnder(HDC dc) const {
+    if (!Visible()) return;
+    const RECT r = PixelBounds();
+    if (!transparent_) {
+        platform::Brush back(::CreateSolidBrush(backColor_));
+        ::FillRect(dc, &r, back.get());
+    }
+    DrawCaption(dc, r);
+}
+
+void Label::DrawCaption(HDC dc, const RECT& r) const {
     platform::ScopedSelect font(dc, font_.get());
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, Enabled() ? foreColor_ : ::GetSysColor(COLOR_GRAYTEXT));
-    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &client,
+    ::SetTextColor(dc, ::IsWindowEnabled(hwnd()) ? foreColor_ : ::GetSysColor(COLOR_GRAYTEXT));
+    RECT area = r;
+    ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
                 align_ | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
 }
 

@@ -21,12 +21,15 @@ public:
     void SetCaption(const std::wstring& caption);
 
     std::function<void()> Click;
+    // Labels beneath a transparent label show through it.
+    void PaintUnder(HDC dc) const override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
     void Paint(HDC dc);
+    void DrawCaption(HDC dc, const RECT& r) const;
 
     std::wstring caption_;
     platform::Font font_;
