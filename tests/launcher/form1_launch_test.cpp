@@ -1,0 +1,260 @@
+// Form1's launch flow: the acceptance dialog, the version match, the download with
+// its progress controls, the message for a file the server lacks, "Altro" and the
+// site link; and the guards that keep a download safe.
+#include <gtest/gtest.h>
+
+#include "forms/screen_pointer.h"
+#include "launcher/form1.h"
+#include "launcher/globals.h"
+#include "tests/launcher/launcher_fixture.h"
+
+using namespace launchertest;
+using testsupport::HttpResponse;
+
+namespace {
+
+const std::wstring kNotOnServer = L"File inesistente sul Server";
+
+std::string Config(const std::string& exe1, const std::string& version1) {
+    return "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=" + exe1 +
+           "\r\nversione=" + version1 + "\r\n[2]\r\nnome=SOS\r\neseguibile=NorvelSOS.exe\r\nversione=3.6.2.0\r\n";
+}
+
+// What the progress controls of a window look like at one moment.
+struct Snapshot {
+    bool message, track, fill, percent;
+    int pointer;
+    std::wstring percentText;
+};
+
+Snapshot Take(forms::Form& w) {
+    return {w.GetLabel(L"Label3").Visible(), w.GetShape(L"Shape2").Visible(), w.GetShape(L"Shape1").Visible(),
+            w.GetLabel(L"Label4").Visible(), forms::ScreenMousePointer(), w.GetLabel(L"Label4").Caption()};
+}
+
+class Launch : public LauncherTest {
+protected:
+    void StartWith(const std::string& ini) {
+        ServeConfig(primary, ini);
+        form.Load();
+        ASSERT_TRUE(messages.empty());
+    }
+    void Press(const wchar_t* button) { ClickWindow(form.GetButton(button).Handle()); }
+    std::wstring Local(const std::wstring& name) { return ToolFolder() + L"\\" + name; }
+
+    launcher::Form1 form;
+};
+
+TEST_F(Launch, MatchingLocalVersionStartsAtOnceWithoutProbeOrDownload) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), DemoTool("NorvelHelpdesk"));
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+
+    EXPECT_EQ((std::vector<std::wstring>{L"Form2"}), shown);
+    EXPECT_EQ(1, form.GetCheckBox(L"Check1").Value());
+    EXPECT_EQ(1, launcher::SelectedToolIndex);
+    EXPECT_EQ(L"NorvelHelpdesk.exe", launcher::ToolExeName);
+    EXPECT_EQ(0, Count(primary, "HEAD", "NorvelHelpdesk.exe") + Count(primary, "GET", "NorvelHelpdesk.exe"));
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(form.hwnd(), starts[0].owner);
+    EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
+    EXPECT_EQ(SW_SHOW, starts[0].show);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Launch, DifferentVersionDownloadsAgainWithProgressShownThenStarts) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.2"));
+    testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), DemoTool("NorvelHelpdesk"));
+    const std::string fresh = DemoTool("NorvelSOS");
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", HttpResponse::Trickle(fresh, 8192, 2));
+    std::vector<Snapshot> during;
+    Ticker ticker([&] { during.push_back(Take(form)); });
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+
+    EXPECT_EQ(fresh, testsupport::ReadWholeFile(Local(L"NorvelHelpdesk.exe")));
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
+    EXPECT_EQ(form.hwnd(), starts[0].owner);
+    EXPECT_EQ(SW_SHOW, starts[0].show);
+    EXPECT_TRUE(messages.empty());
+    // Visible while the transfer ran, with the hourglass; hidden and default after.
+    ASSERT_FALSE(during.empty());
+    bool sawProgress = false;
+    for (const auto& s : during)
+        if (s.message && s.track && s.fill && s.percent && s.pointer == 11) sawProgress = true;
+    EXPECT_TRUE(sawProgress);
+    const Snapshot after = Take(form);
+    EXPECT_FALSE(after.message || after.track || after.fill || after.percent);
+    EXPECT_EQ(0, after.pointer);
+    EXPECT_EQ(L"100%", after.percentText);
+    EXPECT_EQ(5600, form.GetShape(L"Shape1").Width());
+}
+
+TEST_F(Launch, FileMissingOnTheServerGivesTheMessageAndNoProgress) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    form.GetLabel(L"Label4").SetCaption(L"1%");
+    form.GetShape(L"Shape1").SetWidth(3615);
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+
+    EXPECT_EQ((std::vector<std::wstring>{kNotOnServer}), messages);
+    EXPECT_TRUE(starts.empty());
+    EXPECT_EQ(1, Count(primary, "HEAD", "NorvelHelpdesk.exe"));
+    EXPECT_EQ(0, Count(primary, "GET", "NorvelHelpdesk.exe"));
+    EXPECT_EQ(L"1%", form.GetLabel(L"Label4").Caption());
+    EXPECT_EQ(3615, form.GetShape(L"Shape1").Width());
+    EXPECT_FALSE(form.GetLabel(L"Label3").Visible());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+}
+
+TEST_F(Launch, LocalFileWithoutVersionResourceIsReplaced) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), "not a program");
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", DemoTool("NorvelHelpdesk"));
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+    EXPECT_EQ((std::vector<std::wstring>{L"No version information available"}), messages);
+    EXPECT_EQ(DemoTool("NorvelHelpdesk"), testsupport::ReadWholeFile(Local(L"NorvelHelpdesk.exe")));
+    EXPECT_EQ(1u, starts.size());
+}
+
+TEST_F(Launch, CancelledClauseDoesNothingUntilAcceptedOnceThenCancelNoLongerStops) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), DemoTool("NorvelHelpdesk"));
+    OnNextShow(Cancel);
+    Press(L"qvButtons_H4");
+    EXPECT_TRUE(starts.empty());
+    EXPECT_EQ(0, form.GetCheckBox(L"Check1").Value());
+    EXPECT_EQ(L"", launcher::ToolExeName);
+
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+    EXPECT_EQ(1u, starts.size());
+
+    // The dialog shows at every launch; after one acceptance "Annulla" still lets it go on.
+    OnNextShow(Cancel);
+    Press(L"qvButtons_H1");
+    EXPECT_EQ((std::vector<std::wstring>{L"Form2", L"Form2", L"Form2"}), shown);
+    EXPECT_EQ(2, launcher::SelectedToolIndex);
+    EXPECT_EQ(L"NorvelSOS.exe", launcher::ToolExeName);
+    EXPECT_EQ((std::vector<std::wstring>{kNotOnServer}), messages);  // the server lacks NorvelSOS.exe
+}
+
+TEST_F(Launch, OtherAsksForTheClauseOnlyUntilAcceptedAndOpensFormThreeOnce) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    OnNextShow(Cancel);
+    Press(L"qvButtons_H3");
+    EXPECT_EQ((std::vector<std::wstring>{L"Form2"}), shown);
+    EXPECT_EQ(nullptr, form.AlternativesWindow());
+
+    OnNextShow(Accept);
+    OnNextShow([](forms::Form&) {});  // Form3 stays open
+    Press(L"qvButtons_H3");
+    EXPECT_EQ((std::vector<std::wstring>{L"Form2", L"Form2", L"Form3"}), shown);
+    ASSERT_NE(nullptr, form.AlternativesWindow());
+    forms::Form* third = form.AlternativesWindow();
+    EXPECT_TRUE(third->IsLoaded());
+    EXPECT_TRUE(::IsWindowVisible(third->hwnd()));
+
+    // Again while open: no dialog, the same window, lists not filled again.
+    Press(L"qvButtons_H3");
+    EXPECT_EQ(3u, shown.size());
+    EXPECT_EQ(third, form.AlternativesWindow());
+    EXPECT_EQ(8, third->GetListBox(L"List1").ListCount());
+}
+
+TEST_F(Launch, HostLinkOpensTheSiteWithoutOwner) {
+    ServeConfig(fallback, Config("a.exe", "1"));
+    form.Load();
+    ClickWindow(form.GetLabel(L"Label2").Handle());
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(nullptr, starts[0].owner);
+    EXPECT_EQ(L"http://" + fallback.HostAndPort(), starts[0].file);
+    EXPECT_EQ(SW_SHOWNORMAL, starts[0].show);
+}
+
+// An executable name from the configuration must be a plain file name: nothing is
+// probed, downloaded or started for anything else, and nothing is written outside
+// the tool folder.
+TEST_F(Launch, ExecutableNameThatIsNotAPlainFileNameIsRefused) {
+    for (const std::string name : {"..\\evil.exe", "../evil.exe", "", ".", "..", "sub\\evil.exe", "C:evil.exe",
+                                   "evil\t.exe", "*.exe"}) {
+        SCOPED_TRACE(name);
+        messages.clear();
+        starts.clear();
+        primary.ClearRequests();
+        ServeConfig(primary, Config(name, "1.0.0.0"));
+        launcher::Form1 window;
+        window.Load();
+        ::CreateDirectoryW((ToolFolder() + L"\\sub").c_str(), nullptr);
+        testsupport::WriteWholeFile(ToolFolder() + L"\\first.exe", DemoTool("NorvelHelpdesk"));
+        primary.Serve(std::string(kAssist) + "evil.exe", "evil");
+        OnNextShow(Accept);
+        ClickWindow(window.GetButton(L"qvButtons_H4").Handle());
+
+        EXPECT_EQ((std::vector<std::wstring>{kNotOnServer}), messages);
+        EXPECT_TRUE(starts.empty());
+        EXPECT_EQ(0, Count(primary, "HEAD", "evil.exe") + Count(primary, "GET", "evil.exe"));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((appData.Path() / L"evil.exe").wstring().c_str()));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((ToolFolder() + L"\\sub\\evil.exe").c_str()));
+    }
+}
+
+// While a download runs, further tool presses are ignored: one transfer, one start.
+TEST_F(Launch, ToolPressDuringADownloadIsIgnored) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    const std::string tool = DemoTool("NorvelHelpdesk");
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", HttpResponse::Trickle(tool, 4096, 5));
+    int pressesDuring = 0;
+    Ticker ticker([&] {
+        if (form.GetLabel(L"Label3").Visible() && pressesDuring < 3) {
+            ++pressesDuring;
+            ClickWindow(form.GetButton(pressesDuring == 2 ? L"qvButtons_H1" : L"qvButtons_H4").Handle());
+        }
+    });
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+
+    EXPECT_EQ(3, pressesDuring);
+    EXPECT_EQ((std::vector<std::wstring>{L"Form2"}), shown);  // no dialog for the ignored presses
+    EXPECT_EQ(1, Count(primary, "HEAD", "NorvelHelpdesk.exe"));
+    EXPECT_EQ(tool, testsupport::ReadWholeFile(Local(L"NorvelHelpdesk.exe")));
+    EXPECT_EQ(1u, starts.size());
+    EXPECT_TRUE(messages.empty());
+}
+
+// A failed download starts the previous complete copy; a partial file is never started.
+TEST_F(Launch, FailedDownloadStartsThePreviousCompleteCopy) {
+    StartWith(Config("NorvelHelpdesk.exe", "9.9.9.9"));
+    const std::string previous = DemoTool("NorvelHelpdesk");
+    testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), previous);
+    const std::string fresh = DemoTool("NorvelSOS");
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe",
+                  HttpResponse::ShortBody(fresh.substr(0, fresh.size() / 2), static_cast<std::int64_t>(fresh.size())));
+    std::string startedContent;
+    launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show) {
+        starts.push_back({owner, file, show});
+        startedContent = testsupport::ReadWholeFile(file);
+    });
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
+    EXPECT_EQ(previous, startedContent);
+}
+
+TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothing) {
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    const std::string fresh = DemoTool("NorvelSOS");
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe",
+                  HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size())));
+    OnNextShow(Accept);
+    Press(L"qvButtons_H4");
+    EXPECT_TRUE(starts.empty());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+}
+
+}  // namespace

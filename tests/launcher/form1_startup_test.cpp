@@ -1,0 +1,215 @@
+// Form1's start-up against real servers on loopback: the five outcomes, the version
+// check, the per-user folder and the configuration download.
+#include <gtest/gtest.h>
+
+#include "launcher/form1.h"
+#include "launcher/globals.h"
+#include "tests/launcher/launcher_fixture.h"
+
+using namespace launchertest;
+using testsupport::HttpResponse;
+
+namespace {
+
+const std::wstring kSiteUnreachable = L"Sito Norvel non raggiungibile";
+const std::wstring kConfigUnreachable = L"File di configurazione non raggiungibile";
+const std::wstring kFolder = L"Non è stato possibile creare la cartella per NorvelAssist";
+const std::wstring kObsolete =
+    L"State usando una versione obsoleta del programma di assistenza. Vi preghiamo di scaricare dal nostro sito la "
+    L"versione più aggiornata.";
+
+std::string Config(const std::string& versione = "versione=3.0.0") {
+    return "[norvelassist]\r\n" + versione +
+           "\r\n[1]\r\nnome=Alfa\r\neseguibile=alfa.exe\r\nversione=1.0.0.0\r\n"
+           "[2]\r\nnome=Beta\r\neseguibile=beta.exe\r\nversione=2.0.0.0\r\n";
+}
+
+class StartUp : public LauncherTest {
+protected:
+    std::wstring Caption(launcher::Form1& f, const wchar_t* name) { return f.GetButton(name).Caption(); }
+    std::wstring Tag(launcher::Form1& f, const wchar_t* name) { return f.GetButton(name).Tag(); }
+};
+
+TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
+    ServeConfig(primary, Config());
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(L"norvelassist.ini", launcher::ConfigFileName);
+    EXPECT_EQ(Base(primary), launcher::ServerBaseUrl);
+    EXPECT_EQ(ToolFolder(), launcher::LocalToolFolder);
+    EXPECT_EQ(primary.HostAndPort(), form.GetLabel(L"Label2").Caption());
+    EXPECT_EQ(2, Count(primary, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(0, fallback.CountRequests());
+    EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"alfa.exe", Tag(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"Beta", Caption(form, L"qvButtons_H1"));
+    EXPECT_EQ(L"beta.exe", Tag(form, L"qvButtons_H1"));
+    EXPECT_EQ(L"Altro", Caption(form, L"qvButtons_H3"));
+    EXPECT_EQ(L"Benvenuti nel software di Assistenza Remota.\r\nVi preghiamo di selezionare il metodo di "
+              L"collegamento premendo uno dei tasti posti qui sotto dopo aver concordato l'intervento con un nostro "
+              L"collaboratore allo 0123/456789.",
+              form.GetLabel(L"Label1").Caption());
+    EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
+    // The window itself: caption and no minimise or maximise box.
+    EXPECT_EQ(L" Assistenza Remota Norvel Sistemi 3.0", [&] {
+        wchar_t text[128]{};
+        ::GetWindowTextW(form.hwnd(), text, 128);
+        return std::wstring(text);
+    }());
+    const LONG style = ::GetWindowLongW(form.hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+}
+
+TEST_F(StartUp, OnlyTheFallbackAnswers) {
+    ServeConfig(fallback, Config());
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Base(fallback), launcher::ServerBaseUrl);
+    EXPECT_EQ(fallback.HostAndPort(), form.GetLabel(L"Label2").Caption());
+    EXPECT_EQ(1, Count(primary, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(2, Count(fallback, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(0, Count(primary, "GET", "norvelassist.ini"));
+    EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"Beta", Caption(form, L"qvButtons_H1"));
+}
+
+TEST_F(StartUp, NeitherAnswersShowsBothMessagesInOrderAndTheFallbackEntries) {
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_EQ((std::vector<std::wstring>{kSiteUnreachable, kConfigUnreachable}), messages);
+    EXPECT_EQ(L"", launcher::ServerBaseUrl);
+    EXPECT_EQ(fallback.HostAndPort(), form.GetLabel(L"Label2").Caption());
+    EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"NorvelHelpdesk.exe", Tag(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"SOS", Caption(form, L"qvButtons_H1"));
+    EXPECT_EQ(L"SplashtopSOS.exe", Tag(form, L"qvButtons_H1"));
+    EXPECT_EQ(ToolFolder(), launcher::LocalToolFolder);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(ToolFolder().c_str()));
+    // All buttons stay enabled.
+    for (const wchar_t* name : {L"qvButtons_H4", L"qvButtons_H1", L"qvButtons_H3"})
+        EXPECT_TRUE(::IsWindowEnabled(form.GetButton(name).Handle()));
+}
+
+TEST_F(StartUp, ServerThatStopsAnsweringBeforeTheThirdProbe) {
+    HttpResponse ok;
+    ok.body = Config();
+    primary.ServeSequence(std::string(kAssist) + "norvelassist.ini", {ok, HttpResponse::HeadStatus(404, Config())});
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_EQ((std::vector<std::wstring>{kConfigUnreachable}), messages);
+    EXPECT_EQ(Base(primary), launcher::ServerBaseUrl);
+    EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"SplashtopSOS.exe", Tag(form, L"qvButtons_H1"));
+}
+
+TEST_F(StartUp, EmptyApplicationDataVariableStopsAfterItsMessage) {
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", nullptr);
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_EQ((std::vector<std::wstring>{kSiteUnreachable, kFolder}), messages);
+    EXPECT_EQ(L"\\Norvelassist", launcher::LocalToolFolder);
+    EXPECT_EQ(L"Iperius", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(L"SOS", Caption(form, L"qvButtons_H1"));
+}
+
+TEST_F(StartUp, VersionCheckIsExactAndCaseSensitive) {
+    struct Case {
+        std::string line;
+        bool warns;
+    };
+    for (const Case& c : {Case{"versione=3.0.0", false}, Case{"versione=\"3.0.0 \"", true}, Case{"versione=3.0", true},
+                          Case{"", true}, Case{"versione=3.0.0.1", true}}) {
+        SCOPED_TRACE(c.line);
+        messages.clear();
+        ServeConfig(primary, Config(c.line));
+        launcher::Form1 form;
+        form.Load();
+        if (c.warns)
+            EXPECT_EQ((std::vector<std::wstring>{kObsolete}), messages);
+        else
+            EXPECT_TRUE(messages.empty());
+        // The window stays usable either way.
+        EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    }
+}
+
+TEST_F(StartUp, ConfigurationWithoutSectionTwoGivesAnEmptyCaption) {
+    ServeConfig(primary, "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Alfa\r\neseguibile=alfa.exe\r\n");
+    launcher::Form1 form;
+    form.Load();
+    EXPECT_EQ(L"", Caption(form, L"qvButtons_H1"));
+    EXPECT_EQ(L"", Tag(form, L"qvButtons_H1"));
+}
+
+TEST_F(StartUp, ExistingFolderIsReusedAndAnExistingConfigurationOverwritten) {
+    ::CreateDirectoryW(ToolFolder().c_str(), nullptr);
+    testsupport::WriteWholeFile(ToolFolder() + L"\\keep.txt", "kept");
+    testsupport::WriteWholeFile(ToolFolder() + L"\\norvelassist.ini",
+                                "[1]\r\nnome=Old\r\n" + std::string(5000, ';') + "\r\n");
+    ServeConfig(primary, Config());
+    launcher::Form1 form;
+    form.Load();
+    EXPECT_EQ("kept", testsupport::ReadWholeFile(ToolFolder() + L"\\keep.txt"));
+    EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
+    EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+}
+
+TEST_F(StartUp, UnreachableConfigurationLeavesAnEarlierCopyForLaterReaders) {
+    ::CreateDirectoryW(ToolFolder().c_str(), nullptr);
+    testsupport::WriteWholeFile(ToolFolder() + L"\\norvelassist.ini", Config());
+    launcher::Form1 form;
+    form.Load();
+    EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
+}
+
+// The operating-system test reads the prefix's real registry value.
+class ProductName : public StartUp {
+protected:
+    ProductName() { original_ = Read(); }
+    ~ProductName() override { Write(original_); }
+    static std::wstring Read() {
+        wchar_t value[256]{};
+        DWORD bytes = sizeof value;
+        ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"ProductName", RRF_RT_REG_SZ, nullptr, value, &bytes);
+        return value;
+    }
+    static void Write(const std::wstring& name) {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key));
+        ::RegSetValueExW(key, L"ProductName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
+                         static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+        ::RegCloseKey(key);
+    }
+    static constexpr wchar_t kKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    std::wstring original_;
+    testsupport::TempFolder roaming{L"roaming"};
+};
+
+TEST_F(ProductName, XpUsesAppdataOtherNamesLocalAppData) {
+    ServeConfig(primary, Config());
+    ::SetEnvironmentVariableW(L"Appdata", roaming.Path().wstring().c_str());
+    struct Case {
+        const wchar_t* product;
+        bool xp;
+    };
+    for (const Case& c : {Case{L"Microsoft Windows XP", true}, Case{L"Windows 10 Pro", false},
+                          Case{L"Microsoft Windows xp", false}, Case{L"Microsoft Windows 7", false}}) {
+        SCOPED_TRACE(std::string(c.product, c.product + wcslen(c.product)));
+        Write(c.product);
+        launcher::Form1 form;
+        form.Load();
+        const std::wstring expected = (c.xp ? roaming.Path().wstring() : appData.Path().wstring()) + L"\\Norvelassist";
+        EXPECT_EQ(expected, launcher::LocalToolFolder);
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((expected + L"\\norvelassist.ini").c_str()));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+#include "tests/launcher/launcher_fixture.h"
+
+#include "launcher/deployment.h"
+#include "launcher/globals.h"
+#include "launcher/register_controls.h"
+
+namespace launchertest {
+
+LauncherTest::LauncherTest() {
+    static bool registered = (launcher::RegisterControls(), true);
+    (void)registered;
+    launcher::SetDeployment({primary.HostAndPort(), fallback.HostAndPort()});
+    launcher::ConfigFileName.clear();
+    launcher::ServerBaseUrl.clear();
+    launcher::LocalToolFolder.clear();
+    launcher::SelectedToolIndex = 0;
+    launcher::ToolExeName.clear();
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData.Path().wstring().c_str());
+    ::SetEnvironmentVariableW(L"Appdata", appData.Path().wstring().c_str());
+    previousSink_ = platform::ReplaceMessageBox(
+        [this](const std::wstring& text, const std::wstring&, UINT) { messages.push_back(text); });
+    previousShell_ = launcher::ReplaceShellOpen(
+        [this](HWND owner, const std::wstring& file, int show) { starts.push_back({owner, file, show}); });
+    forms::Form::SetShowHook([this](forms::Form& form) {
+        shown.push_back(form.Name());
+        if (nextShow_.empty()) {
+            if (form.IsModal()) form.Unload();
+            return;
+        }
+        auto action = std::move(nextShow_.front());
+        nextShow_.pop_front();
+        action(form);
+    });
+}
+
+LauncherTest::~LauncherTest() {
+    forms::Form::SetShowHook(nullptr);
+    launcher::ReplaceShellOpen(std::move(previousShell_));
+    platform::ReplaceMessageBox(std::move(previousSink_));
+}
+
+void LauncherTest::ServeConfig(testsupport::HttpServer& server, const std::string& ini) {
+    server.Serve(std::string(kAssist) + "norvelassist.ini", ini);
+}
+
+int LauncherTest::Count(const testsupport::HttpServer& server, const std::string& method,
+                        const std::string& name) const {
+    int n = 0;
+    for (const auto& r : server.Requests())
+        if (r.method == method && r.path.size() >= name.size() &&
+            r.path.compare(r.path.size() - name.size(), name.size(), name) == 0)
+            ++n;
+    return n;
+}
+
+std::wstring LauncherTest::ToolFolder() const { return appData.Path().wstring() + L"\\Norvelassist"; }
+
+std::wstring LauncherTest::Base(const testsupport::HttpServer& server) const {
+    return L"http://" + server.HostAndPort() + L"/cms/images/stories/assistenza/";
+}
+
+void LauncherTest::OnNextShow(std::function<void(forms::Form&)> action) { nextShow_.push_back(std::move(action)); }
+
+void LauncherTest::Accept(forms::Form& dialog) {
+    ClickWindow(dialog.GetCheckBox(L"Check1").Handle());
+    ClickWindow(dialog.GetCommandButton(L"Command1").Handle());
+}
+
+void LauncherTest::Cancel(forms::Form& dialog) { ClickWindow(dialog.GetCommandButton(L"Command2").Handle()); }
+
+namespace {
+std::function<void()>& CurrentTick() {
+    static std::function<void()> tick;
+    return tick;
+}
+}  // namespace
+
+Ticker::Ticker(std::function<void()> tick) {
+    CurrentTick() = std::move(tick);
+    id_ = ::SetTimer(nullptr, 0, 5, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (CurrentTick()) CurrentTick()();
+    });
+}
+
+Ticker::~Ticker() {
+    ::KillTimer(nullptr, id_);
+    CurrentTick() = nullptr;
+}
+
+void ClickWindow(HWND hwnd) {
+    RECT r{};
+    ::GetClientRect(hwnd, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
+    ::SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
+}
+
+std::string DemoTool(const std::string& name) {
+    return testsupport::ReadWholeFile(std::filesystem::path(NORVEL_DEMO_TOOLS_DIR) / (name + ".exe"));
+}
+
+}  // namespace launchertest
