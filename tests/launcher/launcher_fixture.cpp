@@ -3,6 +3,7 @@
 #include "launcher/deployment.h"
 #include "launcher/globals.h"
 #include "launcher/register_controls.h"
+#include "services/download.h"
 
 namespace launchertest {
 
@@ -67,6 +68,17 @@ void LauncherTest::Accept(forms::Form& dialog) {
 }
 
 void LauncherTest::Cancel(forms::Form& dialog) { ClickWindow(dialog.GetCommandButton(L"Command2").Handle()); }
+
+const EngineRequests& EngineRequestsPerDownload() {
+    static const EngineRequests measured = [] {
+        testsupport::HttpServer server;
+        testsupport::TempFolder folder(L"engine");
+        server.Serve("/file.bin", std::string(10000, 'x'));
+        services::DownloadFile(server.Url("/file.bin"), folder.File(L"file.bin"), nullptr);
+        return EngineRequests{server.CountRequests("HEAD", "/file.bin"), server.CountRequests("GET", "/file.bin")};
+    }();
+    return measured;
+}
 
 namespace {
 std::function<void()>& CurrentTick() {

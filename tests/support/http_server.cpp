@@ -116,13 +116,15 @@ HttpResponse HttpResponse::HeadStatus(int headStatus, std::string body) {
     return r;
 }
 
-HttpServer::HttpServer() {
+HttpServer::HttpServer() : HttpServer(0) {}
+
+HttpServer::HttpServer(unsigned short port) {
     static WinsockInit winsock;
     listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
+    addr.sin_port = htons(port);
     int len = sizeof(addr);
     if (listener_ == INVALID_SOCKET || bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) != 0 ||
         listen(listener_, SOMAXCONN) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len) != 0) {

@@ -75,6 +75,9 @@ public:
     // Binds 127.0.0.1 on a free port and starts serving. Aborts the test program when
     // the socket cannot be opened (nothing else would work anyway).
     HttpServer();
+    // The same on a given port (0: a free one), for programs that must be found at a
+    // fixed address.
+    explicit HttpServer(unsigned short port);
     ~HttpServer();
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;

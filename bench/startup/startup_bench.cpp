@@ -1,0 +1,103 @@
+// Start-up time of NorvelAssist.exe, from process creation to its main window shown
+// (the local server answering the primary probes and serving the configuration),
+// against a minimal Win32 window program measured in the same run. Prints both
+// medians and, last, the ratio (target: at most 1.3).
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/text.h"
+#include "tests/support/http_server.h"
+#include "tests/support/temp_folder.h"
+#include "tools/uidriver/ui_driver.h"
+
+namespace {
+
+constexpr int kRuns = 7;
+
+std::wstring WinePath(const std::string& unixPath) {
+    std::wstring path = L"Z:" + platform::FromUtf8(unixPath);
+    for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+double Now() {
+    LARGE_INTEGER f, t;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+// Milliseconds from CreateProcess until a visible window with `caption` of that
+// process exists; the program is then closed. Negative on failure.
+double TimeToWindow(const std::wstring& exe, const std::wstring& caption, wchar_t* environment) {
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    const double start = Now();
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, environment,
+                          nullptr, &si, &pi))
+        return -1;
+    HWND window = nullptr;
+    while (!window && Now() - start < 30000) {
+        window = uidriver::FindTopWindow(caption, pi.dwProcessId);
+        if (!window) ::Sleep(1);
+    }
+    const double elapsed = Now() - start;
+    if (window) ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(pi.hProcess, 1);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return window ? elapsed : -1;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+unsigned short PortOf(const std::string& host) {
+    const auto colon = host.rfind(':');
+    return static_cast<unsigned short>(colon == std::string::npos ? 80 : std::stoi(host.substr(colon + 1)));
+}
+
+}  // namespace
+
+int main() {
+    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
+    server.Serve("/cms/images/stories/assistenza/norvelassist.ini",
+                 "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=NorvelHelpdesk.exe\r\n"
+                 "[2]\r\nnome=SOS\r\neseguibile=NorvelSOS.exe\r\n");
+    testsupport::TempFolder folder(L"startup-bench");
+    const std::wstring local = folder.Path().wstring();
+    ::SetEnvironmentVariableW(L"LOCALAPPDATA", local.c_str());
+    ::SetEnvironmentVariableW(L"APPDATA", local.c_str());
+    wchar_t* environment = ::GetEnvironmentStringsW();
+
+    const std::wstring launcher = WinePath(NORVEL_ASSIST_EXE), minimal = WinePath(MINIMAL_WINDOW_EXE);
+    // One warm-up of each, so neither pays for loading Wine's DLLs the first time.
+    TimeToWindow(minimal, L"Minimal window", environment);
+    TimeToWindow(launcher, L" Assistenza Remota Norvel Sistemi 3.0", environment);
+    std::vector<double> base, ours;
+    for (int i = 0; i < kRuns; ++i) {
+        base.push_back(TimeToWindow(minimal, L"Minimal window", environment));
+        ours.push_back(TimeToWindow(launcher, L" Assistenza Remota Norvel Sistemi 3.0", environment));
+    }
+    ::FreeEnvironmentStringsW(environment);
+    if (std::count_if(base.begin(), base.end(), [](double t) { return t < 0; }) ||
+        std::count_if(ours.begin(), ours.end(), [](double t) { return t < 0; })) {
+        std::printf("startup_bench: a program did not show its window\n");
+        return 1;
+    }
+    const double b = Median(base), o = Median(ours);
+    std::printf("minimal Win32 window program: %.1f ms to window shown (median of %d)\n", b, kRuns);
+    std::printf("NorvelAssist.exe:             %.1f ms to main window shown (median of %d, %d HTTP requests)\n", o,
+                kRuns, server.CountRequests());
+    std::printf("ratio NorvelAssist / minimal: %.2f (target <= 1.3)\n", o / b);
+    return 0;
+}
