@@ -200,6 +200,12 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
         Terminate();
         break;
+    case WM_ENABLE:
+        // Enabled or disabled from outside (the form): keep the surface property in
+        // step and show the new state.
+        enabled_ = wp != 0;
+        if (created_ && !terminated_) ::InvalidateRect(hwnd(), nullptr, FALSE);
+        return 0;
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && mousePointer_ != PointerDefault) {
             ::SetCursor(CurrentCursor());

@@ -371,6 +371,13 @@ TEST_F(Properties, EnabledToItsOwnValueNeitherRepaintsNorMarks) {
     EXPECT_EQ(run->RefreshCount(), before + 1);
 }
 
+TEST_F(Properties, EnabledFollowsTheWindowWhenTheFormDisablesIt) {
+    ::EnableWindow(run->hWnd(), FALSE);
+    EXPECT_FALSE(run->Enabled());
+    ::EnableWindow(run->hWnd(), TRUE);
+    EXPECT_TRUE(run->Enabled());
+}
+
 TEST_F(Properties, ForeColorToItsOwnValueDoesNothing) {
     const long repaints = run->RefreshCount();
     run->ForeColor(run->ForeColor());
