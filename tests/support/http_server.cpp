@@ -214,6 +214,10 @@ void HttpServer::AcceptLoop() {
         if (select(0, &set, nullptr, nullptr, &tv) <= 0) continue;
         SOCKET s = accept(listener_, nullptr, nullptr);
         if (s == INVALID_SOCKET) continue;
+        // Headers and body go out in separate sends: without this, Nagle's algorithm
+        // holds the body back until the client's delayed acknowledgement.
+        const BOOL noDelay = TRUE;
+        setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
         std::lock_guard lock(mutex_);
         workers_.emplace_back([this, s] {
             ServeConnection(s);
