@@ -198,7 +198,7 @@ PictureRef PropertyBag::ReadPicture(const std::wstring& key, const PictureRef& d
     Mismatch(key);
 }
 
-FontRef FontFromJson(const nlohmann::json& font) {
+FontRef FontObjectFromJson(const nlohmann::json& font) {
     if (!font.is_object()) throw PropertyError("A font must be an object");
     auto result = std::make_shared<FontObject>();
     try {
@@ -216,7 +216,7 @@ FontRef FontFromJson(const nlohmann::json& font) {
     return result;
 }
 
-nlohmann::ordered_json FontToJson(const FontObject& font) {
+nlohmann::ordered_json FontObjectToJson(const FontObject& font) {
     nlohmann::ordered_json json;
     json["name"] = platform::ToUtf8(font.Name);
     json["size"] = font.Size;
@@ -243,7 +243,7 @@ PropertyBag PropertyBag::FromJson(const nlohmann::json& properties) {
         } else if (v.is_number_integer()) bag.Set(key, v.get<std::int64_t>());
         else if (v.is_number_float()) bag.Set(key, v.get<double>());
         else if (v.is_null()) bag.Set(key, std::monostate{});
-        else if (v.is_object()) bag.Set(key, FontFromJson(v));
+        else if (v.is_object()) bag.Set(key, FontObjectFromJson(v));
         else throw PropertyError("Unsupported value in property " + it.key());
     }
     return bag;
@@ -257,7 +257,7 @@ nlohmann::ordered_json PropertyBag::ToJson() const {
         else if (auto n = std::get_if<std::int64_t>(&value)) slot = *n;
         else if (auto d = std::get_if<double>(&value)) slot = *d;
         else if (auto b = std::get_if<bool>(&value)) slot = *b;
-        else if (auto f = std::get_if<FontRef>(&value)) slot = *f ? FontToJson(**f) : nullptr;
+        else if (auto f = std::get_if<FontRef>(&value)) slot = *f ? FontObjectToJson(**f) : nullptr;
         else if (auto p = std::get_if<PictureRef>(&value)) {
             if (*p && !(*p)->SourcePath().empty()) slot = platform::ToUtf8((*p)->SourcePath());
             else slot = nullptr;

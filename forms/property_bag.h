@@ -79,7 +79,7 @@ private:
 
 // Reads a font object {"name","size","weight","italic","underline","strikethrough"};
 // missing members take MS Sans Serif 8.25 pt, weight 400, all flags off.
-FontRef FontFromJson(const nlohmann::json& font);
-nlohmann::ordered_json FontToJson(const FontObject& font);
+FontRef FontObjectFromJson(const nlohmann::json& font);
+nlohmann::ordered_json FontObjectToJson(const FontObject& font);
 
 }  // namespace forms

@@ -1,9 +1,12 @@
 #include "launcher/register_controls.h"
 
+#include "buttons/hosted_qvbuttons.h"
+
 namespace launcher {
 
 void RegisterControls() {
-    // Nothing registered yet: the forms show "qvButtons_H" buttons as push buttons.
+    // The "qvButtons_H" buttons of the form descriptions are the real control.
+    buttons::RegisterHostedButtons();
 }
 
 }  // namespace launcher
