@@ -27,6 +27,6 @@ FontSpec FontFromJson(const nlohmann::json& value);
 // LOGFONT wants it: -13 for 9.75 pt at 96 dpi).
 int FontHeightForPoints(double points);
 
-platform::Font CreateControlFont(const FontSpec& spec);
+platform::Font CreateControlFont(const FontSpec& font);
 
 }  // namespace forms

@@ -2,15 +2,10 @@
 
 #include <windows.h>
 
+#include "platform/screen.h"
+
 namespace forms {
 namespace {
-
-int ScreenDpi(int index) {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, index) : 96;
-    if (screen) ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
 
 int Round(int twips, int perPixel) {
     return twips >= 0 ? (twips + perPixel / 2) / perPixel : -((-twips + perPixel / 2) / perPixel);
@@ -18,8 +13,8 @@ int Round(int twips, int perPixel) {
 
 }  // namespace
 
-int TwipsPerPixelX() { return 1440 / ScreenDpi(LOGPIXELSX); }
-int TwipsPerPixelY() { return 1440 / ScreenDpi(LOGPIXELSY); }
+int TwipsPerPixelX() { return 1440 / platform::ScreenDpi(LOGPIXELSX); }
+int TwipsPerPixelY() { return 1440 / platform::ScreenDpi(LOGPIXELSY); }
 
 int TwipsToPixelsX(int twips) { return Round(twips, TwipsPerPixelX()); }
 int TwipsToPixelsY(int twips) { return Round(twips, TwipsPerPixelY()); }

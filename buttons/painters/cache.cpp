@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "buttons/painters/colour.h"
+#include "platform/screen.h"
 
 namespace buttons {
 
@@ -31,10 +32,7 @@ LOGFONTW CaptionLogFont(std::wstring_view name, double points, int32_t weight, b
 }
 
 double ScreenTwipsPerPixelY() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ::ReleaseDC(nullptr, screen);
-    return 1440.0 / (dpi > 0 ? dpi : 96);
+    return 1440.0 / platform::ScreenDpi(LOGPIXELSY);
 }
 
 }  // namespace buttons
