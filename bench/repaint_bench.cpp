@@ -100,7 +100,7 @@ int main() {
     const double nativeButton = MicrosecondsPerCall(
         [&] { ::RedrawWindow(native, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
     const double floor = MicrosecondsPerCall([&] {
-        ::BitBlt(button.hDC(), 0, 0, kWidth, kHeight, button.BackBufferDC.get(), 0, 0, SRCCOPY);
+        ::BitBlt(button.hDC(), 0, 0, kWidth, kHeight, button.Buffer().dc(), 0, 0, SRCCOPY);
         ::ValidateRect(button.hWnd(), nullptr);
         ::GdiFlush();
     });

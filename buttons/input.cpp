@@ -129,7 +129,7 @@ void qvButtons_H::OnAccessKeyPress(std::int16_t keyAscii) {
 }
 
 void qvButtons_H::OnGotFocus() {
-    if (mode_ == ModeOption && !value_ && !OptionToggle(2)) {
+    if (mode_ == ModeOption && !value_ && !OptionToggle(OptionAskChecked)) {
         LastButton = 1;
         OnClick();
     }

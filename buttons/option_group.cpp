@@ -15,7 +15,7 @@ qvButtons_H* Member(HWND container, int slot) {
 
 }  // namespace
 
-bool qvButtons_H::OptionToggle(std::int16_t action) {
+bool qvButtons_H::OptionToggle(OptionAction action) {
     // Reading the container and the count may fail loudly; the rest quietly.
     const HWND container = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(ContainerHandleText)));
     const auto stored = reinterpret_cast<std::uintptr_t>(::GetPropA(container, "qv_OptCount"));
@@ -23,14 +23,14 @@ bool qvButtons_H::OptionToggle(std::int16_t action) {
     const int count = static_cast<int>(stored);
     bool result = false;
     try {
-        if ((action == 1 || count > 0) && value_) {
+        if ((action == OptionJoin || count > 0) && value_) {
             for (int i = 1; i <= count; ++i) {
                 qvButtons_H* other = Member(container, i);
                 if (other && other != this) other->Value(false);
             }
         }
         switch (action) {
-        case -1: {
+        case OptionLeave: {
             bool passed = false;
             for (int i = 1; i <= count; ++i) {
                 HANDLE entry = ::GetPropA(container, SlotKey(i).c_str());
@@ -44,11 +44,11 @@ bool qvButtons_H::OptionToggle(std::int16_t action) {
             else ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
             break;
         }
-        case 1:
+        case OptionJoin:
             ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count + 1)));
             ::SetPropA(container, SlotKey(count + 1).c_str(), static_cast<HANDLE>(this));
             break;
-        case 2:
+        case OptionAskChecked:
             for (int i = 1; i <= count; ++i) {
                 qvButtons_H* other = Member(container, i);
                 if (other && other->Value()) {
@@ -57,7 +57,7 @@ bool qvButtons_H::OptionToggle(std::int16_t action) {
                 }
             }
             break;
-        default:
+        case OptionClearOthers:
             break;
         }
     } catch (...) {

@@ -107,7 +107,7 @@ void qvButtons_H::OnReadProperties(const forms::PropertyBag& bag) {
     IgnoringErrors([&] { UpdateCache(L"Picture"); });
     IgnoringErrors([&] { UpdateCache(L"BackColor"); });
     IgnoringErrors([&] { Caption(caption_); });
-    IgnoringErrors([&] { if (mode_ == ModeOption) OptionToggle(1); });
+    IgnoringErrors([&] { if (mode_ == ModeOption) OptionToggle(OptionJoin); });
     delayDrawing_ = false;
     IgnoringErrors([&] { ResizeProcessing(); });
 }

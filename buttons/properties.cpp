@@ -33,8 +33,8 @@ void qvButtons_H::ButtonStyle(std::int32_t style) {
 void qvButtons_H::Mode(std::int32_t mode) {
     if (!InRange(mode, ModeCommand, ModeOption)) return;
     const std::int32_t old = mode_;
-    if (old == ModeOption && mode != ModeOption) OptionToggle(-1);
-    if (mode == ModeOption && old != ModeOption) OptionToggle(1);
+    if (old == ModeOption && mode != ModeOption) OptionToggle(OptionLeave);
+    if (mode == ModeOption && old != ModeOption) OptionToggle(OptionJoin);
     if (mode == ModeCommand && old != ModeCommand) Value(false);
     mode_ = mode;
     RedrawButton();
@@ -166,7 +166,7 @@ void qvButtons_H::Value(bool value) {
         return;
     }
     value_ = value;
-    if (value && mode_ == ModeOption) OptionToggle(0);
+    if (value && mode_ == ModeOption) OptionToggle(OptionClearOthers);
     RedrawButton();
     PropertyChanged(L"Value");
 }

@@ -40,6 +40,18 @@ std::int32_t qvButtons_H::ScaleHeightPixels() const noexcept {
     return static_cast<std::int32_t>(std::nearbyint(ScaleHeight()));
 }
 
+qvButtons_H::VisualState qvButtons_H::CurrentVisualState() const noexcept {
+    return VisualState{Hovering, (InputFlags & HeldDown) != 0, (InputFlags & PointerOver) != 0,
+                       (InputFlags & DefaultOutline) != 0, PressedLook};
+}
+
+void qvButtons_H::SetVisualState(const VisualState& state) noexcept {
+    Hovering = state.hovering;
+    InputFlags = static_cast<std::uint8_t>((state.heldDown ? HeldDown : 0) | (state.pointerOver ? PointerOver : 0) |
+                                           (state.defaultOutline ? DefaultOutline : 0));
+    PressedLook = state.pressedLook;
+}
+
 void qvButtons_H::DesignMessage(const std::wstring& text) const {
     if (!UserMode()) platform::ShowMessage(text, MB_ICONINFORMATION);
 }
@@ -55,7 +67,7 @@ void qvButtons_H::DelayDrawing(bool delay) {
 }
 
 void qvButtons_H::ResizeProcessing() {
-    if (BackBufferDC) DropBackBufferBitmap();
+    backBuffer_.DropBitmap();
     PrepareBackBuffer();
     if (!delayDrawing_) {
         BuildShapeRegions();
@@ -105,13 +117,13 @@ void qvButtons_H::OnTerminate() {
     // control that is gone.
     if (mode_ == ModeOption) {
         try {
-            OptionToggle(-1);
+            OptionToggle(OptionLeave);
         } catch (...) {
         }
     }
     InnerEdgeRegion.reset();
     OuterEdgeRegion.reset();
-    if (BackBufferDC) ReleaseBackBuffer();
+    backBuffer_.Release();
     PreparedImage.reset();
 }
 

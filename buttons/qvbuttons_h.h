@@ -13,7 +13,7 @@
 //   render/pipeline.cpp      back buffer, RedrawButton, drawing tools, FillButtonFace
 //   render/shapes.cpp        window regions and edge rings
 //   render/border.cpp, render/focus.cpp, render/caption_*.cpp
-//   painters/colour.cpp, gradient.cpp, cache.cpp, image.cpp, style_*.cpp
+//   painters/colour.cpp, gradient.cpp, cache.cpp, image.cpp, paint_steps.cpp, style_*.cpp
 #pragma once
 
 #include <windows.h>
@@ -26,6 +26,9 @@
 #include <string_view>
 #include <vector>
 
+#include "buttons/button_enums.h"
+#include "buttons/render/back_buffer.h"
+#include "forms/colors.h"
 #include "forms/font_object.h"
 #include "forms/picture_object.h"
 #include "forms/property_bag.h"
@@ -34,36 +37,19 @@
 
 namespace buttons {
 
+struct PainterInputs;
+struct FaceChoice;
+struct PainterFinish;
+
 // Per-repaint values passed between RedrawButton, the style painter and its steps.
 using PainterPoints = std::array<POINT, 16>;          // indices 0..15, all zero on entry
 using BorderColors = std::array<std::int32_t, 13>;    // entries 1..12 used; entry 0 unused
-using FaceState = std::int16_t;                       // 0 normal, 1 default outline, 2 pressed, 3 painter's own
-using PaintResult = std::int16_t;                     // EdgeResult of PrepareShapeEdge, 1 = no outline
+using FaceState = std::int16_t;                       // a FaceStateValue
+using PaintResult = std::int16_t;                     // a PaintResultValue (PrepareShapeEdge)
 
-enum ButtonStyleValue : std::int32_t {
-    bsBevel = 0, bsFramedBevel = 1, bsShadedRounded = 2, bsEtched = 3,
-    bsFlat = 4, bsHoverFrame = 5, bsSoftBevel = 6, bsRoundedFrame = 7
-};
-enum ModeValue : std::int32_t { ModeCommand = 0, ModeCheck = 1, ModeOption = 2 };
-enum CaptionAlignValue : std::int32_t { CaptionLeft = 0, CaptionRight = 1, CaptionCenter = 2 };
-enum CaptionStyleValue : std::int32_t { CaptionFlat = 0, CaptionEmbossed = 1, CaptionEngraved = 2 };
-enum ButtonShapeValue : std::int32_t {
-    ShapeRectangle = 0, ShapeSlantLeft = 1, ShapeSlantRight = 2, ShapeSlantBoth = 3, ShapeOval = 4,
-    ShapeOvalNoText = 5, ShapeOvalFlat = 6, ShapeCustom = 7, ShapeCustom3D = 8
-};
-enum PictureAlignValue : std::int32_t {
-    paLeftEdge = 0, paLeftOfCaption = 1, paRightEdge = 2, paRightOfCaption = 3, paTopCenter = 4, paBottomCenter = 5
-};
-enum PictureSizeValue : std::int32_t { ps16 = 0, ps24 = 1, ps32 = 2, ps40 = 3, ps48 = 4 };
-enum GradientModeValue : std::int32_t {
-    gmNone = 0, gmLeftToRight = 1, gmRightToLeft = 2, gmTopToBottom = 3, gmBottomToTop = 4
-};
-enum HoverColorLocksValue : std::int32_t { LockNone = 0, LockBack = 1, LockFore = 2, LockBoth = 3 };
-enum FontStyleBits : std::int32_t { FontBold = 2, FontItalic = 4, FontUnderline = 8 };
-
-// Colour values: 0x00BBGGRR, or 0x80000000 + a system colour index.
-inline constexpr std::int32_t kButtonFace = static_cast<std::int32_t>(0x8000000F);
-inline constexpr std::int32_t kButtonText = static_cast<std::int32_t>(0x80000012);
+// Colour values: 0x00BBGGRR, or 0x80000000 + a system colour index (forms/colors.h).
+using forms::kButtonFace;
+using forms::kButtonText;
 
 // Access key of a caption: the character after the last "&" that is not part of a
 // doubled "&&". nullopt when the caption has no such marker; an empty text when the
@@ -72,10 +58,6 @@ std::optional<std::wstring> AccessKeyOf(std::wstring_view caption);
 
 class qvButtons_H : public forms::UserControl {
 public:
-    // InputFlags bits.
-    static constexpr std::uint8_t DefaultOutline = 1;
-    static constexpr std::uint8_t HeldDown = 2;
-    static constexpr std::uint8_t PointerOver = 4;
     static constexpr UINT_PTR HoverTimerId = 237;
     static constexpr UINT HoverTimerInterval = 50;
 
@@ -161,51 +143,19 @@ public:
     std::function<void(IDataObject* data, std::int16_t& dataFormat)> OLESetData;
     std::function<void(IDataObject* data, std::int32_t& allowedEffects)> OLEStartDrag;
 
-    // ---- Member state shared by the control's parts (public for tools and tests) ----
-    std::uint8_t InputFlags = 0;
-    bool Hovering = false;
-    bool PressedLook = false;
-    std::int16_t LastButton = 0;
-    std::int32_t ContainerBackRGB = 0;
-    std::wstring ContainerHandleText;
-    std::int16_t ImagePixels = 0;
-    std::int32_t PictureWidth = 0;
-    std::int32_t PictureHeight = 0;
-    std::int32_t PictureKind = 0;  // 0 bitmap or JPEG, 1 icon
+    // ---- The look shown without pointer or keyboard (tools, contact sheet, tests) ----
+    struct VisualState {
+        bool hovering = false;
+        bool heldDown = false;        // the left button went down on the button
+        bool pointerOver = false;     // the pointer is over the button
+        bool defaultOutline = false;
+        bool pressedLook = false;     // a check or option button shown down while the key is held
+    };
+    VisualState CurrentVisualState() const noexcept;
+    // Sets the whole look at once; the next repaint shows it.
+    void SetVisualState(const VisualState& state) noexcept;
+    const BackBuffer& Buffer() const noexcept { return backBuffer_; }
     bool DelayDrawingFlag() const noexcept { return delayDrawing_; }
-
-    // Cached face colours (UpdateCache "BackColor").
-    std::int32_t FaceColor = 0;
-    std::int32_t PressedFaceColor = 0;
-    std::int32_t HoverFaceColor = 0;
-    std::int32_t CheckedFaceColor = 0;
-
-    // Back buffer (render/pipeline.cpp owns its handling).
-    platform::MemoryDC BackBufferDC;
-    HGDIOBJ InitialBrush = nullptr;
-    HGDIOBJ InitialPen = nullptr;
-    HGDIOBJ InitialBitmap = nullptr;   // nullptr: no back-buffer bitmap selected yet
-    HGDIOBJ InitialFont = nullptr;     // kept by UpdateCache "Font"
-    platform::Brush CurrentBrush;      // the brush selected into the back buffer
-    platform::Pen CurrentPen;          // the pen selected into the back buffer
-    platform::Bitmap BackBufferBitmap; // the bitmap selected into the back buffer
-    platform::Font CaptionFont;        // the caption font selected into the back buffer
-
-    // Shapes and regions.
-    platform::Region OuterEdgeRegion;
-    platform::Region InnerEdgeRegion;
-    std::int32_t FlatLeft = 0;
-    std::int32_t FlatRight = 0;
-    bool ClickMoved = false;
-
-    // Caption layout.
-    RECT CaptionRect{};
-    RECT ImageRect{};
-
-    // Images.
-    platform::Bitmap PreparedImage;
-    std::int32_t PreparedWidth = 0;
-    std::int32_t PreparedHeight = 0;
 
     // Whole-pixel client size (ScaleWidth/ScaleHeight rounded half to even).
     std::int32_t ScaleWidthPixels() const noexcept;
@@ -219,17 +169,12 @@ public:
     void DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                        std::int32_t fill, std::int32_t outline = -1, std::int32_t penWidth = 1,
                        std::int32_t penStyle = PS_SOLID);
-    // kind 0 brush (and a pen too when alsoPen), 1 pen, 2 text colour of dc.
-    void SetDrawingTool(std::int32_t kind, std::int32_t color, bool alsoPen = false, std::int32_t penWidth = 1,
+    // A brush (and a pen too when alsoPen), a pen, or the text colour of dc.
+    void SetDrawingTool(DrawingTool kind, std::int32_t color, bool alsoPen = false, std::int32_t penWidth = 1,
                         std::int32_t penStyle = PS_SOLID, HDC dc = nullptr);
-    void ReleaseDrawingTools();
     static std::int32_t ResolveColor(std::int32_t color);
     void FillButtonFace(std::int32_t& faceColor, FaceState& faceState, PaintResult& edgeResult,
                         std::int32_t& gradientColor, std::int32_t& hoverColor);
-    // Resize step 1: selects the initial bitmap back and deletes the back-buffer bitmap.
-    void DropBackBufferBitmap();
-    // Termination step 3: drawing tools, caption font, bitmap and the DC itself.
-    void ReleaseBackBuffer();
 
     // ---- Colours, cache and gradients (painters/colour.cpp, cache.cpp, gradient.cpp) ----
     static std::int32_t ShiftColor(std::int32_t color, std::int16_t amount, bool proportional = false);
@@ -239,7 +184,7 @@ public:
 
     // ---- Shapes and regions (render/shapes.cpp) ----
     void BuildShapeRegions();
-    std::int16_t PrepareShapeEdge();
+    PaintResult PrepareShapeEdge();
     void OutlineShapedRegion(std::int32_t outlineColor);
     bool ApplyCustomClickMove();
 
@@ -259,19 +204,9 @@ public:
     void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
                                std::int32_t w, std::int32_t h);
 
-    // ---- Style painters (painters/style_*.cpp) ----
-    void PaintBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintFramedBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintShadedRounded(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintEtched(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintFlat(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintHoverFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintSoftBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-    void PaintRoundedFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
-
     // ---- Option groups (option_group.cpp) and hover tracking (hover.cpp) ----
-    // -1 leave, 0 clear the others, 1 join, 2 ask whether a member is checked.
-    bool OptionToggle(std::int16_t action);
+    // OptionAskChecked: whether a member of the group is checked.
+    bool OptionToggle(OptionAction action);
     void CheckHoverEnd(UINT_PTR timerId);
 
     // The resize processing (also run by ButtonShape, Picture and read-properties).
@@ -306,6 +241,17 @@ protected:
     void OnOLEStartDrag(IDataObject* data, std::int32_t& allowedEffects) override;
 
 private:
+    // UpdateCache "Font" and "Picture" (painters/cache.cpp).
+    void UpdateCaptionFont();
+    void MeasurePicture();
+    // The style painter of ButtonStyle (painters/paint_steps.cpp): its decisions come
+    // from ChooseFace and ChooseFinish (painters/style_rules.h).
+    void PaintStyle(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
+    PainterInputs ReadPainterInputs() const;
+    // False when the face fill left PaintResult at 0: the painter stops at once.
+    bool FillFaceAndCaption(FaceChoice& choice, FaceState& faceState, PaintResult& result);
+    void FinishPainting(const PainterFinish& finish, PainterPoints& points, BorderColors& colors, FaceState& faceState,
+                        PaintResult& result);
     // An information message box, shown only while the form is being designed.
     void DesignMessage(const std::wstring& text) const;
     void HoverStartTest(std::int16_t button);
@@ -331,15 +277,55 @@ private:
     std::int32_t hoverBackColor_ = kButtonFace;
     bool delayDrawing_ = false;
 
+    // ---- Member state shared by the control's parts ----
+    // InputFlags bits.
+    static constexpr std::uint8_t DefaultOutline = 1;
+    static constexpr std::uint8_t HeldDown = 2;
+    static constexpr std::uint8_t PointerOver = 4;
+    std::uint8_t InputFlags = 0;
+    bool Hovering = false;
+    bool PressedLook = false;
+    std::int16_t LastButton = 0;
+    std::int32_t ContainerBackRGB = 0;
+    std::wstring ContainerHandleText;
+    std::int16_t ImagePixels = 0;
+    std::int32_t PictureWidth = 0;
+    std::int32_t PictureHeight = 0;
+    std::int32_t PictureKind = 0;  // 0 bitmap or JPEG, 1 icon
+
+    // Cached face colours (UpdateCache "BackColor").
+    std::int32_t FaceColor = 0;
+    std::int32_t PressedFaceColor = 0;
+    std::int32_t HoverFaceColor = 0;
+    std::int32_t CheckedFaceColor = 0;
+
+    // Back buffer: DC, bitmap, drawing tools and caption font (render/pipeline.cpp).
+    BackBuffer backBuffer_;
+
+    // Shapes and regions.
+    platform::Region OuterEdgeRegion;
+    platform::Region InnerEdgeRegion;
+    std::int32_t FlatLeft = 0;
+    std::int32_t FlatRight = 0;
+    bool ClickMoved = false;
+
+    // Caption layout.
+    RECT CaptionRect{};
+    RECT ImageRect{};
+
+    // Images.
+    platform::Bitmap PreparedImage;
+    std::int32_t PreparedWidth = 0;
+    std::int32_t PreparedHeight = 0;
+
+    friend struct qvButtons_HProbe;  // white-box tests (tests/support/qvbuttons_probe.h)
+
     friend void HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
 
 public:
     // The DelayDrawing flag set or cleared without a repaint (the pipeline and shapes
     // need this where the rules clear or set it "directly").
     void SetDelayDrawingFlag(bool delay) noexcept { delayDrawing_ = delay; }
-    // HoverForeColor stored directly, without the lock rules (bsRoundedFrame lends it
-    // for one caption).
-    void SetHoverForeColorDirect(std::int32_t color) noexcept { hoverForeColor_ = color; }
 };
 
 // modQvTimer: the hover timer's callback; finds the control through the window

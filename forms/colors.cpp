@@ -18,9 +18,13 @@ std::uint32_t ColorFromJson(const nlohmann::json& value) {
     throw std::invalid_argument("colour must be a number or a 0x... text");
 }
 
+std::int32_t ResolveSystemColor(std::int32_t color) {
+    if (color < 0) return static_cast<std::int32_t>(::GetSysColor(color & 0xFF));
+    return color;
+}
+
 COLORREF ToRgb(std::uint32_t color) {
-    if (color & 0x80000000u) return ::GetSysColor(static_cast<int>(color & 0xFF));
-    return static_cast<COLORREF>(color & 0x00FFFFFF);
+    return static_cast<COLORREF>(ResolveSystemColor(static_cast<std::int32_t>(color))) & 0x00FFFFFF;
 }
 
 }  // namespace forms

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/colors.h"
 #include "forms/font_object.h"
 #include "forms/picture_object.h"
 #include "forms/property_bag.h"
@@ -23,7 +24,7 @@ namespace forms {
 // What the control may know about the form it sits on.
 struct ParentForm {
     FontRef Font;                     // the form's font (nullptr: the host's default font)
-    std::int32_t BackColor = static_cast<std::int32_t>(0x8000000F);
+    std::int32_t BackColor = kButtonFace;
     bool IsMdiForm = false;
 };
 
@@ -32,7 +33,7 @@ struct AmbientProperties {
     bool UserMode = true;             // False while the form is being designed
     bool DisplayAsDefault = false;    // the control is the form's default button
     std::wstring DisplayName;         // the instance name, e.g. "qvButtons_H1"
-    std::int32_t BackColor = static_cast<std::int32_t>(0x8000000F);
+    std::int32_t BackColor = kButtonFace;
 };
 
 class UserControl : public WindowBase {

@@ -46,27 +46,27 @@ bool SameKey(std::wstring_view a, std::wstring_view b) {
            CSTR_EQUAL;
 }
 
+}  // namespace
+
 // Builds the caption font from Font and selects it into the back buffer; the font it
 // replaces is the back buffer's own the first time and the previous caption font after.
-void UpdateCaptionFont(qvButtons_H& b) {
-    const forms::FontRef& source = b.Font() ? b.Font() : forms::DefaultHostFont();
+void qvButtons_H::UpdateCaptionFont() {
+    const forms::FontRef& source = Font() ? Font() : forms::DefaultHostFont();
     const LOGFONTW record = CaptionLogFont(source->Name, source->Size, source->Weight, source->Italic,
                                            source->Underline, source->Strikethrough, ScreenTwipsPerPixelY());
     platform::Font font(::CreateFontIndirectW(&record));
-    HGDIOBJ replaced = b.BackBufferDC ? ::SelectObject(b.BackBufferDC.get(), font.get()) : nullptr;
-    if (!b.InitialFont) b.InitialFont = replaced;
-    b.CaptionFont = std::move(font);  // deletes the previous caption font, now deselected
+    backBuffer_.SelectFont(std::move(font));  // deletes the previous caption font, now deselected
 }
 
 // The size and kind of Picture: a bitmap with pixel memory of its own, else an icon
 // measured by its colour image.
-void MeasurePicture(qvButtons_H& b) {
-    if (!b.Picture()) {
-        b.PreparedImage.reset();
-        b.PictureWidth = b.PictureHeight = 0;
+void qvButtons_H::MeasurePicture() {
+    if (!Picture()) {
+        PreparedImage.reset();
+        PictureWidth = PictureHeight = 0;
         return;
     }
-    const HANDLE handle = b.Picture()->Handle();
+    const HANDLE handle = Picture()->Handle();
     std::int32_t width = 0, height = 0;
     BITMAP bm{};
     const bool described = ::GetObjectW(handle, sizeof bm, &bm) == static_cast<int>(sizeof bm);
@@ -75,7 +75,7 @@ void MeasurePicture(qvButtons_H& b) {
         height = bm.bmHeight;
     }
     if (described && bm.bmBits) {
-        b.PictureKind = 0;
+        PictureKind = 0;
     } else {
         ICONINFO info{};
         if (::GetIconInfo(static_cast<HICON>(handle), &info)) {
@@ -85,15 +85,13 @@ void MeasurePicture(qvButtons_H& b) {
             if (colour && ::GetObjectW(colour.get(), sizeof cm, &cm) == static_cast<int>(sizeof cm)) {
                 width = cm.bmWidth;
                 height = cm.bmHeight;
-                b.PictureKind = 1;
+                PictureKind = 1;
             }
         }
     }
-    b.PictureWidth = width;
-    b.PictureHeight = height;
+    PictureWidth = width;
+    PictureHeight = height;
 }
-
-}  // namespace
 
 void qvButtons_H::UpdateCache(std::wstring_view key) {
     if (SameKey(key, L"BackColor")) {
@@ -104,9 +102,9 @@ void qvButtons_H::UpdateCache(std::wstring_view key) {
         HoverFaceColor = colors.hover;
         CheckedFaceColor = colors.checked;
     } else if (SameKey(key, L"Font")) {
-        UpdateCaptionFont(*this);
+        UpdateCaptionFont();
     } else if (SameKey(key, L"Picture")) {
-        MeasurePicture(*this);
+        MeasurePicture();
     }
 }
 

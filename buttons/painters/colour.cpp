@@ -24,31 +24,26 @@ int32_t ShiftColor(int32_t colour, int16_t amount, bool proportional) {
     return Clamp(red) + 256 * Clamp(green) + 65536 * Clamp(shiftedBlue);
 }
 
-int32_t ResolveSystemColor(int32_t colour) {
-    if (colour < 0) return static_cast<int32_t>(::GetSysColor(colour & 0xFF));
-    return colour;
-}
-
 FaceColors FaceColorsForStyle(int32_t style, int32_t backRgb, int32_t hoverRgb, int32_t previousChecked) {
     FaceColors c{backRgb, backRgb, hoverRgb, previousChecked};
     switch (style) {
-    case 7:  // bsRoundedFrame
+    case bsRoundedFrame:
         c.face = ShiftColor(backRgb, 31);
         c.pressed = ShiftColor(kGrey, -16);
         c.hover = ShiftColor(hoverRgb, 31);
         c.checked = ShiftColor(kGrey, 16, true);
         break;
-    case 2:  // bsShadedRounded: pressed is taken from the already lightened face
+    case bsShadedRounded:  // pressed is taken from the already lightened face
         c.face = ShiftColor(backRgb, 48, true);
         c.pressed = ShiftColor(c.face, -32, true);
         c.hover = ShiftColor(hoverRgb, 48, true);
         c.checked = ShiftColor(kWhite, -32, true);
         break;
-    case 3:  // bsEtched
+    case bsEtched:
         c.pressed = ShiftColor(kGrey, 12);
         c.checked = ShiftColor(ShiftColor(kGrey, 12), 31);
         break;
-    case 0: case 1: case 4: case 5: case 6:
+    case bsBevel: case bsFramedBevel: case bsFlat: case bsHoverFrame: case bsSoftBevel:
         c.checked = ShiftColor(kWhite, -32);
         break;
     default:

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "buttons/button_enums.h"
+#include "forms/colors.h"
+
 namespace buttons {
 
 constexpr int32_t kWhite = 0xFFFFFF;
@@ -14,9 +17,7 @@ constexpr int32_t kBlack = 0x000000;
 // blue changes by amount * blue / 192 (truncated), so a colour without blue keeps none.
 int32_t ShiftColor(int32_t colour, int16_t amount, bool proportional = false);
 
-// A system colour (negative value) as the RGB the system uses now; any other value
-// is returned unchanged.
-int32_t ResolveSystemColor(int32_t colour);
+using forms::ResolveSystemColor;
 
 // The face colours a style derives from the resolved BackColor and HoverBackColor.
 struct FaceColors {

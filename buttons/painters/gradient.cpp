@@ -32,9 +32,9 @@ void BuildGradientColors(std::vector<int32_t>& table, int32_t start, int32_t end
 GradientBands GradientBandsFor(int32_t mode, int32_t width, int32_t height, int32_t screenWidth,
                                int32_t screenHeight) {
     GradientBands bands;
-    if (mode < 1 || mode > 4) return bands;
-    bands.horizontal = mode <= 2;
-    bands.reversed = mode % 2 == 0;
+    if (mode < gmLeftToRight || mode > gmBottomToTop) return bands;
+    bands.horizontal = mode <= gmRightToLeft;
+    bands.reversed = mode == gmRightToLeft || mode == gmBottomToTop;
     const int32_t extent = bands.horizontal ? width : height;
     const int32_t screen = bands.horizontal ? screenWidth : screenHeight;
     if (extent <= 0) return bands;
@@ -68,7 +68,7 @@ void FillGradientInMode(qvButtons_H& control, std::int32_t mode, std::int32_t st
     std::vector<std::int32_t> table(static_cast<size_t>(bands.count));
     BuildGradientColors(table, start, end);
     RECT band = bands.horizontal ? RECT{0, 0, bands.size, sh} : RECT{0, 0, sw, bands.size};
-    HDC dc = control.BackBufferDC.get();
+    HDC dc = control.Buffer().dc();
     for (std::int32_t i = 0; i < bands.count; ++i) {
         const std::int32_t index = bands.reversed ? bands.count - 1 - i : i;
         control.DrawRectangle(dc, band.left, band.top, band.right, band.bottom, table[index]);

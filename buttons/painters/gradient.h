@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+
+#include "buttons/button_enums.h"
 #include <vector>
 
 namespace buttons {

@@ -1,7 +1,6 @@
 // bsBevel: a two-ring raised bevel, light and white top-left, grey and black
 // bottom-right, with a black frame while the default outline is shown.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 namespace buttons {
@@ -13,19 +12,19 @@ PainterFinish BevelFinish(const PainterInputs& in, int32_t face, int16_t faceSta
         out.drawBorder = true;
         int32_t light = in.pressed() ? face : 0xE9E9E9;
         if (in.checkedLook()) {
-            out.faceState = 3;
+            out.faceState = FacePainterOwn;
             light = 0xE9E9E9;
         }
         switch (out.faceState) {
-        case 0:
+        case FaceNormal:
             SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
             SetRing(out.rings, 1, light, light, kGrey, kGrey);
             break;
-        case 1:
+        case FaceDefaultOutline:
             SetRing(out.rings, 0, light, light, kGrey, kGrey);
             SetRing(out.rings, 1, kWhite, kWhite, kBlack, kBlack);
             break;
-        case 2:
+        case FacePressed:
             SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
             SetRing(out.rings, 1, kNone, kNone, kGrey, kGrey);
             break;
@@ -45,13 +44,6 @@ PainterFinish BevelFinish(const PainterInputs& in, int32_t face, int16_t faceSta
     DecideRegionOutline(in, out);
     StandardFocus(in, StandardFace(in).captionColorArg, face, out);
     return out;
-}
-
-void qvButtons_H::PaintBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = StandardFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, BevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

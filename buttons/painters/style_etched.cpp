@@ -1,7 +1,6 @@
 // bsEtched: an etched two-line frame in dark grey and white with a lavender focus
 // rectangle around the caption; caption and image never move.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 #include <algorithm>
@@ -30,9 +29,9 @@ PainterFinish EtchedFinish(const PainterInputs& in, int32_t face, int16_t faceSt
         const int32_t dark = ShiftColor(kGrey, -26);
         if (in.enabled || !in.command()) {
             SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
-            if (!in.command()) out.faceState = (in.value || in.pressedLook) ? 2 : 3;
-            out.faceState = std::max<int16_t>(out.faceState, 1);
-            const int32_t lit = out.faceState == 2 ? face : kWhite;
+            if (!in.command()) out.faceState = (in.value || in.pressedLook) ? FacePressed : FacePainterOwn;
+            out.faceState = std::max<int16_t>(out.faceState, FaceDefaultOutline);
+            const int32_t lit = out.faceState == FacePressed ? face : kWhite;
             SetRing(out.rings, 1, lit, lit, dark, dark);
             SetRing(out.rings, 2, dark, dark, kWhite, kWhite);
         } else {
@@ -48,13 +47,6 @@ PainterFinish EtchedFinish(const PainterInputs& in, int32_t face, int16_t faceSt
     out.focusSolid = true;
     out.focusCaption = true;
     return out;
-}
-
-void qvButtons_H::PaintEtched(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = EtchedFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, EtchedFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

@@ -1,7 +1,6 @@
 // bsFlat: a one-pixel white/grey frame, swapped when pressed. The system's own
 // buttons use it with a gradient face.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 #include <algorithm>
@@ -13,10 +12,10 @@ PainterFinish FlatFinish(const PainterInputs& in, int32_t face, int16_t faceStat
     out.faceState = faceState;
     if (in.ringed()) {
         out.drawBorder = true;
-        out.faceState = in.checkedLook() ? int16_t{2} : std::max<int16_t>(faceState, 1);
+        out.faceState = in.checkedLook() ? int16_t{FacePressed} : std::max<int16_t>(faceState, FaceDefaultOutline);
         SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
         SetRing(out.rings, 1, kNone, kNone, kNone, kNone);
-        if (out.faceState == 2)
+        if (out.faceState == FacePressed)
             SetRing(out.rings, 2, kGrey, kGrey, kWhite, kWhite);
         else
             SetRing(out.rings, 2, kWhite, kWhite, kGrey, kGrey);
@@ -25,13 +24,6 @@ PainterFinish FlatFinish(const PainterInputs& in, int32_t face, int16_t faceStat
     DecideRegionOutline(in, out);
     StandardFocus(in, StandardFace(in).captionColorArg, face, out);
     return out;
-}
-
-void qvButtons_H::PaintFlat(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = StandardFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, FlatFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

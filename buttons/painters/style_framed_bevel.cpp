@@ -1,7 +1,6 @@
 // bsFramedBevel: a black one-pixel frame around a two-pixel white/grey bevel,
 // swapped when pressed.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 #include <algorithm>
@@ -13,8 +12,8 @@ PainterFinish FramedBevelFinish(const PainterInputs& in, int32_t face, int16_t f
     out.faceState = faceState;
     if (in.ringed()) {
         out.drawBorder = true;
-        out.faceState = in.checkedLook() ? int16_t{2} : std::max<int16_t>(faceState, 1);
-        if (out.faceState == 2) {
+        out.faceState = in.checkedLook() ? int16_t{FacePressed} : std::max<int16_t>(faceState, FaceDefaultOutline);
+        if (out.faceState == FacePressed) {
             SetRing(out.rings, 0, kGrey, kGrey, kWhite, kWhite);
             SetRing(out.rings, 1, kGrey, kGrey, kWhite, kWhite);
         } else {
@@ -27,13 +26,6 @@ PainterFinish FramedBevelFinish(const PainterInputs& in, int32_t face, int16_t f
     DecideRegionOutline(in, out);
     StandardFocus(in, StandardFace(in).captionColorArg, face, out);
     return out;
-}
-
-void qvButtons_H::PaintFramedBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = StandardFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, FramedBevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

@@ -1,7 +1,6 @@
 // bsHoverFrame: no frame at run time until the pointer is over the button or it
 // is checked; a dotted frame at design time.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 #include <algorithm>
@@ -17,8 +16,8 @@ PainterFinish HoverFrameFinish(const PainterInputs& in, int32_t /*face*/, int16_
         SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
         SetRing(out.rings, 1, kNone, kNone, kNone, kNone);
         if (in.pointerOver || in.value) {
-            out.faceState = in.checkedLook() ? int16_t{2} : std::max<int16_t>(faceState, 1);
-            if (out.faceState == 2)
+            out.faceState = in.checkedLook() ? int16_t{FacePressed} : std::max<int16_t>(faceState, FaceDefaultOutline);
+            if (out.faceState == FacePressed)
                 SetRing(out.rings, 2, kGrey, kGrey, kWhite, kWhite);
             else
                 SetRing(out.rings, 2, kWhite, kWhite, kGrey, kGrey);
@@ -30,24 +29,18 @@ PainterFinish HoverFrameFinish(const PainterInputs& in, int32_t /*face*/, int16_
             SetRing(out.rings, 2, kNone, kNone, kNone, kNone);
         }
         out.outerPenStyle = designTime ? 2 : 0;
-    } else if (designTime && in.shape >= 4 && in.shape <= 6) {
+    } else if (designTime && in.shape >= ShapeOval && in.shape <= ShapeOvalFlat) {
         out.designEllipse = true;
         out.designEllipseColour = ShiftColor(in.containerBackRgb, -32);
     }
     DecideRegionOutline(in, out);
     out.drawFocus = true;
     out.focusColour = kBlack;
-    if (in.shape > 0 && !(!in.command() && in.value)) out.focusColour = ShiftColor(in.containerBackRgb, -32);
+    if (in.shape > ShapeRectangle && !(!in.command() && in.value))
+        out.focusColour = ShiftColor(in.containerBackRgb, -32);
     out.focusSolid = in.value;
     out.focusCaption = false;
     return out;
-}
-
-void qvButtons_H::PaintHoverFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = StandardFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, HoverFrameFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

@@ -1,7 +1,6 @@
 // bsRoundedFrame: a black frame with rounded corners around a bevel tinted from
 // the face colour; inverted colours when pressed.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 namespace buttons {
@@ -19,7 +18,7 @@ int32_t ChosenFace(const PainterInputs& in) {
 FaceChoice RoundedFrameFace(const PainterInputs& in) {
     FaceChoice c;
     c.face = ChosenFace(in);
-    if (in.gradientMode != 0 && !in.value) {
+    if (in.gradientMode != gmNone && !in.value) {
         c.second = ShiftColor(in.gradientRgb, 31);
         if (in.command() && in.pressed()) c.face = in.faceColor;
     } else {
@@ -45,13 +44,13 @@ PainterFinish RoundedFrameFinish(const PainterInputs& in, int32_t face, int16_t 
     out.faceState = faceState;
     if (in.ringed()) {
         out.drawBorder = true;
-        if (in.checkedLook()) out.faceState = in.value ? 2 : 0;
+        if (in.checkedLook()) out.faceState = in.value ? FacePressed : FaceNormal;
         int32_t c1 = kWhite;
         int32_t c2 = ShiftColor(face, 31, true);
         int32_t c3 = ShiftColor(face, -64, true);
         int32_t ringFace = face;
-        if (out.faceState == 2) {
-            const int32_t g = in.gradientMode != 0 ? in.faceColor : kGrey;
+        if (out.faceState == FacePressed) {
+            const int32_t g = in.gradientMode != gmNone ? in.faceColor : kGrey;
             ringFace = g;
             c1 = ShiftColor(g, -32);
             c2 = ShiftColor(g, -64);
@@ -83,20 +82,13 @@ PainterFinish RoundedFrameFinish(const PainterInputs& in, int32_t face, int16_t 
     out.drawFocus = true;
     out.focusColour = kBlack;
     const int32_t chosen = ChosenFace(in);
-    if (in.command() && in.shape > 0)
+    if (in.command() && in.shape > ShapeRectangle)
         out.focusColour = ShiftColor(chosen, -64);
     else if (!in.command() && in.value)
         out.focusColour = ShiftColor(kGrey, -32);
     out.focusSolid = in.value;
     out.focusCaption = true;
     return out;
-}
-
-void qvButtons_H::PaintRoundedFrame(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = RoundedFrameFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, RoundedFrameFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

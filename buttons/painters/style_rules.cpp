@@ -28,7 +28,7 @@ void StandardFocus(const PainterInputs& in, int32_t captionColorArg, int32_t fac
     if (in.ringed()) {
         if (in.checkedLook())
             out.focusColour = kBlack;
-        else if (in.shape >= 1)
+        else if (in.shape >= ShapeSlantLeft)
             out.focusColour = ShiftColor(face, -48);
     }
     out.focusSolid = in.value;
@@ -36,8 +36,8 @@ void StandardFocus(const PainterInputs& in, int32_t captionColorArg, int32_t fac
 }
 
 void DecideRegionOutline(const PainterInputs& in, PainterFinish& out) {
-    const bool custom = in.shape == 7 || in.shape == 8;
-    const bool flatOvalLit = in.shape == 6 && (in.hovering || in.pressed());
+    const bool custom = in.shape == ShapeCustom || in.shape == ShapeCustom3D;
+    const bool flatOvalLit = in.shape == ShapeOvalFlat && (in.hovering || in.pressed());
     if (custom || flatOvalLit) {
         out.outline = PainterFinish::Outline::Colour;
         out.outlineColour = kBlack;
@@ -48,23 +48,23 @@ void DecideRegionOutline(const PainterInputs& in, PainterFinish& out) {
 
 FaceChoice ChooseFace(const PainterInputs& in) {
     switch (in.style) {
-    case 2: return ShadedRoundedFace(in);
-    case 3: return EtchedFace(in);
-    case 7: return RoundedFrameFace(in);
+    case bsShadedRounded: return ShadedRoundedFace(in);
+    case bsEtched: return EtchedFace(in);
+    case bsRoundedFrame: return RoundedFrameFace(in);
     default: return StandardFace(in);
     }
 }
 
 PainterFinish ChooseFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
     switch (in.style) {
-    case 0: return BevelFinish(in, face, faceState);
-    case 1: return FramedBevelFinish(in, face, faceState);
-    case 2: return ShadedRoundedFinish(in, face, faceState);
-    case 3: return EtchedFinish(in, face, faceState);
-    case 4: return FlatFinish(in, face, faceState);
-    case 5: return HoverFrameFinish(in, face, faceState);
-    case 6: return SoftBevelFinish(in, face, faceState);
-    case 7: return RoundedFrameFinish(in, face, faceState);
+    case bsBevel: return BevelFinish(in, face, faceState);
+    case bsFramedBevel: return FramedBevelFinish(in, face, faceState);
+    case bsShadedRounded: return ShadedRoundedFinish(in, face, faceState);
+    case bsEtched: return EtchedFinish(in, face, faceState);
+    case bsFlat: return FlatFinish(in, face, faceState);
+    case bsHoverFrame: return HoverFrameFinish(in, face, faceState);
+    case bsSoftBevel: return SoftBevelFinish(in, face, faceState);
+    case bsRoundedFrame: return RoundedFrameFinish(in, face, faceState);
     default: return PainterFinish{};
     }
 }

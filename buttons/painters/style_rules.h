@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "buttons/button_enums.h"
+
 namespace buttons {
 
 constexpr int32_t kNone = -1;  // a ring side that is not drawn
@@ -15,10 +17,10 @@ constexpr int32_t kNone = -1;  // a ring side that is not drawn
 // What a style painter reads from the control for one repaint.
 struct PainterInputs {
     int32_t style = 0;         // ButtonStyle
-    int32_t mode = 0;          // 0 command button, 1 check box, 2 option button
+    int32_t mode = 0;          // Mode
     bool value = false;
     int32_t shape = 0;         // ButtonShape
-    int32_t gradientMode = 0;  // 0 = no gradient
+    int32_t gradientMode = 0;  // GradientMode
     int32_t gradientRgb = 0;   // GradientColor, resolved
     bool showFocusRect = true;
     bool enabled = true;
@@ -41,9 +43,9 @@ struct PainterInputs {
     int32_t height = 0;
 
     bool pressed() const { return heldDown && pointerOver; }
-    bool command() const { return mode == 0; }
-    bool checkedLook() const { return value || (mode != 0 && pressedLook); }
-    bool ringed() const { return shape >= 0 && shape <= 3; }
+    bool command() const { return mode == ModeCommand; }
+    bool checkedLook() const { return value || (mode != ModeCommand && pressedLook); }
+    bool ringed() const { return shape >= ShapeRectangle && shape <= ShapeSlantBoth; }
 };
 
 // The choices made before the face is filled.
@@ -105,7 +107,7 @@ PainterFinish HoverFrameFinish(const PainterInputs& in, int32_t face, int16_t fa
 PainterFinish SoftBevelFinish(const PainterInputs& in, int32_t face, int16_t faceState);
 PainterFinish RoundedFrameFinish(const PainterInputs& in, int32_t face, int16_t faceState);
 
-// By in.style (0 to 7); any other style gets the standard face and an empty finish.
+// By in.style (bsBevel to bsRoundedFrame); any other style gets the standard face and an empty finish.
 FaceChoice ChooseFace(const PainterInputs& in);
 PainterFinish ChooseFinish(const PainterInputs& in, int32_t face, int16_t faceState);
 

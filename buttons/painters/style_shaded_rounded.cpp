@@ -1,7 +1,6 @@
 // bsShadedRounded: a dark-blue frame with rounded corners around a vertically
 // shaded face; blue rings show the focus, orange rings the hover. No focus mark.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 namespace buttons {
@@ -24,11 +23,11 @@ FaceChoice ShadedRoundedFace(const PainterInputs& in) {
     FaceChoice c;
     if (!in.command())
         c.face = ShadedBase(in);
-    else if (in.pressed() && in.gradientMode == 0)
+    else if (in.pressed() && in.gradientMode == gmNone)
         c.face = in.pressedFaceColor;
     else
         c.face = in.enabled ? in.faceColor : ShiftColor(in.faceColor, -24, true);
-    c.second = (in.shape <= 6 && in.gradientMode != 0) ? ShiftColor(in.gradientRgb, 48, true) : c.face;
+    c.second = (in.shape <= ShapeOvalFlat && in.gradientMode != gmNone) ? ShiftColor(in.gradientRgb, 48, true) : c.face;
     c.captionColorArg = in.enabled ? kNone : ShiftColor(c.face, -104, true);
     c.checked = in.value;
     c.singlePass = true;
@@ -56,21 +55,21 @@ PainterFinish ShadedRoundedFinish(const PainterInputs& in, int32_t /*face*/, int
     out.drawBorder = true;
     int32_t frame = kFrame;
     if (in.enabled) {
-        if (in.checkedLook()) out.faceState = in.defaultOutline ? 1 : 2;
+        if (in.checkedLook()) out.faceState = in.defaultOutline ? FaceDefaultOutline : FacePressed;
         if (in.pointerOver && !in.heldDown)
-            out.faceState = 3;
-        else if (out.faceState == 1 && !in.showFocusRect)
-            out.faceState = 0;
+            out.faceState = FacePainterOwn;
+        else if (out.faceState == FaceDefaultOutline && !in.showFocusRect)
+            out.faceState = FaceNormal;
         switch (out.faceState) {
-        case 0:
+        case FaceNormal:
             SetRing(out.rings, 0, s(-10), s(10), s(-24), s(-32));
             SetRing(out.rings, 1, s(-5), s(16), s(-36), s(-48));
             break;
-        case 1:
+        case FaceDefaultOutline:
             SetRing(out.rings, 0, 0xF0D1B5, 0xF7D7BD, 0xF0D1B5, 0xE7AE8C);
             SetRing(out.rings, 1, 0xE7AE8C, 0xFFDFBF, 0xE7AE8C, kFocusOutline);
             break;
-        case 2:
+        case FacePressed:
             SetRing(out.rings, 0, s(-22), s(-24), b, s(10));
             SetRing(out.rings, 1, s(-32), s(-32), s(5), s(16));
             break;
@@ -97,13 +96,6 @@ PainterFinish ShadedRoundedFinish(const PainterInputs& in, int32_t /*face*/, int
         out.corners[out.cornerCount++] = {w - 2, 1, frame};
     }
     return out;
-}
-
-void qvButtons_H::PaintShadedRounded(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = ShadedRoundedFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, ShadedRoundedFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

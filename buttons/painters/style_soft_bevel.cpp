@@ -1,7 +1,6 @@
 // bsSoftBevel: two rings of light grey (top-left) and grey (bottom-right),
 // swapped when pressed.
 #include "buttons/painters/colour.h"
-#include "buttons/painters/paint_steps.h"
 #include "buttons/painters/style_rules.h"
 
 namespace buttons {
@@ -12,10 +11,10 @@ PainterFinish SoftBevelFinish(const PainterInputs& in, int32_t face, int16_t fac
     if (in.ringed()) {
         out.drawBorder = true;
         const int32_t light = ShiftColor(0xDFDFDF, 8);
-        out.faceState = (in.checkedLook() || in.pressed()) ? 1 : 0;
+        out.faceState = (in.checkedLook() || in.pressed()) ? FaceDefaultOutline : FaceNormal;
         SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
         for (int ring = 1; ring <= 2; ++ring) {
-            if (out.faceState == 0)
+            if (out.faceState == FaceNormal)
                 SetRing(out.rings, ring, light, light, kGrey, kGrey);
             else
                 SetRing(out.rings, ring, kGrey, kGrey, light, light);
@@ -25,13 +24,6 @@ PainterFinish SoftBevelFinish(const PainterInputs& in, int32_t face, int16_t fac
     DecideRegionOutline(in, out);
     StandardFocus(in, StandardFace(in).captionColorArg, face, out);
     return out;
-}
-
-void qvButtons_H::PaintSoftBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
-    const PainterInputs in = PainterInputsOf(*this);
-    FaceChoice choice = StandardFace(in);
-    if (!FillFaceAndCaption(*this, choice, faceState, result)) return;
-    FinishPainting(*this, SoftBevelFinish(in, choice.face, faceState), points, colors, faceState, result);
 }
 
 }  // namespace buttons

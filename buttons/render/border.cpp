@@ -6,8 +6,8 @@ namespace buttons {
 
 namespace {
 
-int32_t LeftSlant(int32_t shape) { return shape == 1 || shape == 3 ? 1 : 0; }
-int32_t RightSlant(int32_t shape) { return shape == 2 || shape == 3 ? 1 : 0; }
+int32_t LeftSlant(int32_t shape) { return shape == ShapeSlantLeft || shape == ShapeSlantBoth ? 1 : 0; }
+int32_t RightSlant(int32_t shape) { return shape == ShapeSlantRight || shape == ShapeSlantBoth ? 1 : 0; }
 
 POINT Offset(POINT p, int32_t dx, int32_t dy) { return POINT{p.x + dx, p.y + dy}; }
 
@@ -75,9 +75,9 @@ void qvButtons_H::DrawButtonBorder(PainterPoints& points, const BorderColors& co
     (void)faceState;  // part of the painters' call, not needed for the rings
     const std::int32_t sw = ScaleWidthPixels();
     points = BorderRingPoints(sw, ScaleHeightPixels(), FlatLeft, FlatRight, ButtonShape());
-    HDC dc = BackBufferDC.get();
+    HDC dc = backBuffer_.dc();
     for (const BorderStroke& stroke : PlanBorder(points, colors, outerPenStyle, sw, ButtonShape())) {
-        if (stroke.newPen) SetDrawingTool(1, stroke.colour, false, 1, stroke.penStyle);
+        if (stroke.newPen) SetDrawingTool(ToolPen, stroke.colour, false, 1, stroke.penStyle);
         const POINT line[2] = {stroke.from, stroke.to};
         ::Polyline(dc, line, 2);
     }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+
+#include "buttons/button_enums.h"
 #include <vector>
 
 namespace buttons {

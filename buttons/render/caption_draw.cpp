@@ -9,9 +9,10 @@ namespace buttons {
 CaptionPlan PlanCaption(const CaptionInputs& in, int32_t face, int32_t altColour, bool checked, bool singlePass) {
     CaptionPlan plan;
     plan.singlePass = singlePass;
-    if ((checked || in.pressed) && in.style != 3) plan.shift = in.shape <= 3 ? POINT{1, 1} : POINT{0, 1};
-    plan.drawImage = !(in.value && (in.shape == 7 || in.shape == 8));
-    if (!in.hasCaption || (in.shape > 4 && !in.value)) return plan;
+    if ((checked || in.pressed) && in.style != bsEtched)
+        plan.shift = in.shape <= ShapeSlantBoth ? POINT{1, 1} : POINT{0, 1};
+    plan.drawImage = !(in.value && (in.shape == ShapeCustom || in.shape == ShapeCustom3D));
+    if (!in.hasCaption || (in.shape > ShapeOval && !in.value)) return plan;
 
     plan.drawText = true;
     plan.format = CaptionFormat(in.captionAlign);
@@ -21,10 +22,10 @@ CaptionPlan PlanCaption(const CaptionInputs& in, int32_t face, int32_t altColour
         int32_t colour = in.foreRgb;
         if (in.hovering && !in.pressed)
             colour = in.hoverForeRgb;
-        else if (in.style == 7 && (in.value || in.gradientMode == 0))
+        else if (in.style == bsRoundedFrame && (in.value || in.gradientMode == gmNone))
             colour = altColour;
-        if (in.captionStyle != 0) {
-            const int16_t shift = in.captionStyle == 2 ? 40 : -40;
+        if (in.captionStyle != CaptionFlat) {
+            const int16_t shift = in.captionStyle == CaptionEngraved ? 40 : -40;
             add(-1, 0, ShiftColor(face, shift));
             add(1, 2, ShiftColor(face, static_cast<int16_t>(-shift)));
             add(0, 1, colour);
@@ -34,7 +35,7 @@ CaptionPlan PlanCaption(const CaptionInputs& in, int32_t face, int32_t altColour
         return plan;
     }
 
-    if (altColour < 0 || in.gradientMode != 0) {
+    if (altColour < 0 || in.gradientMode != gmNone) {
         add(1, 1, kWhite);
         plan.singlePass = false;
     } else {
@@ -69,13 +70,13 @@ void qvButtons_H::DrawButtonCaption(std::int32_t faceColor, std::int32_t altText
     if (plan.drawImage) DrawButtonImage(image);
     if (!plan.drawText) return;
 
-    HDC dc = BackBufferDC.get();
+    HDC dc = backBuffer_.dc();
     const std::wstring text = CaptionDrawText(Caption());
     for (int i = 0; i < plan.passCount; ++i) {
         const TextPass& pass = plan.passes[i];
         RECT at = caption;
         ::OffsetRect(&at, pass.dx, pass.dy);
-        SetDrawingTool(2, pass.colour, false, 1, PS_SOLID, dc);
+        SetDrawingTool(ToolTextColour, pass.colour, false, 1, PS_SOLID, dc);
         ::DrawTextW(dc, text.c_str(), -1, &at, plan.format);
     }
 }

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "buttons/button_enums.h"
+
 namespace buttons {
 
 // What the caption drawing reads from the control.

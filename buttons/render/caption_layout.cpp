@@ -14,23 +14,23 @@ ContentArea ContentAreaFor(const ContentInputs& in) {
     const int32_t sw = in.width;
     ContentArea a;
     switch (in.shape) {
-    case 1:
+    case ShapeSlantLeft:
         a.left = d - d / 3 + 3;
         a.width = sw - a.left;
         a.right = sw;
         break;
-    case 2:
+    case ShapeSlantRight:
         a.left = 0;
         a.right = (sw - fr) / 3 + fr;
         a.width = a.right;
         break;
-    case 3:
+    case ShapeSlantBoth:
         a.left = d - d / 3 + 3;
         a.right = (sw - fr) / 3 + fr;
         a.width = a.right - a.left;
         break;
-    case 7:
-    case 8:
+    case ShapeCustom:
+    case ShapeCustom3D:
         a.left = 3;
         a.width = fr - 3;
         a.right = fr - 3;
@@ -49,10 +49,10 @@ ImageReserves ImageReservesFor(const ContentInputs& in) {
     const int32_t s = in.imagePixels;
     if (!in.hasPicture() || s >= 33) return r;
     switch (in.pictureAlign) {
-    case 0: case 1: r.left = s; break;
-    case 2: case 3: r.right = s; break;
-    case 4: r.top = s; break;
-    case 5: r.bottom = s; break;
+    case paLeftEdge: case paLeftOfCaption: r.left = s; break;
+    case paRightEdge: case paRightOfCaption: r.right = s; break;
+    case paTopCenter: r.top = s; break;
+    case paBottomCenter: r.bottom = s; break;
     default: break;
     }
     return r;
@@ -96,7 +96,7 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
     if (in.hasCaption) {
         tw = textWidth;
         th = textHeight;
-        if (in.captionStyle != 0) {
+        if (in.captionStyle != CaptionFlat) {
             tw += 2;
             th += 2;
         }
@@ -105,16 +105,16 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
         int32_t c = 0;
         bool move = true;
         switch (in.captionAlign) {
-        case 0:
+        case CaptionLeft:
             c = L + rs.left + 4 + (rs.left >= 1 ? 4 : 0);
             break;
-        case 1:
+        case CaptionRight:
             c = R - rs.right - tw - 4 - (rs.right >= 1 ? 4 : 0);
             break;
-        case 2:
-            if (rs.left > 0 && in.pictureAlign == 1)
+        case CaptionCenter:
+            if (rs.left > 0 && in.pictureAlign == paLeftOfCaption)
                 c = L + (W - (tw + rs.left + 4)) / 2 + rs.left + 4;
-            else if (rs.right > 0 && in.pictureAlign == 3)
+            else if (rs.right > 0 && in.pictureAlign == paRightOfCaption)
                 c = L + (W - (tw + rs.right + 4)) / 2;
             else
                 c = rs.left + L + (W - rs.left - rs.right - tw) / 2;
@@ -132,25 +132,25 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
         Move(cr, 0, (sh - th) / 2);
     } else {
         switch (in.pictureAlign) {
-        case 0:
+        case paLeftEdge:
             ir.left = L + 4;
             break;
-        case 1:
+        case paLeftOfCaption:
             ir.left = in.hasCaption ? cr.left - rs.left - 4 : L + 4;
             break;
-        case 2:
+        case paRightEdge:
             ir.left = innerRight - rs.right;
             break;
-        case 3:
+        case paRightOfCaption:
             ir.left = in.hasCaption ? cr.right + 4 : innerRight - rs.right;
             break;
-        case 4: {
+        case paTopCenter: {
             const int32_t v = (sh - (th + rs.top)) / 2;
             ir.top = v;
             Move(cr, 0, v + rs.top + 2);
             break;
         }
-        case 5: {
+        case paBottomCenter: {
             const int32_t dy = (sh - (th + rs.bottom)) / 2;
             ir.top = th + dy + 4;
             Move(cr, 0, dy + 2);
@@ -159,9 +159,9 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
         default:
             break;
         }
-        if (in.pictureAlign == 4 || in.pictureAlign == 5) {
+        if (in.pictureAlign == paTopCenter || in.pictureAlign == paBottomCenter) {
             ir.left = L + (W - s) / 2;
-        } else if (in.pictureAlign >= 0 && in.pictureAlign <= 3) {
+        } else if (in.pictureAlign >= paLeftEdge && in.pictureAlign <= paRightOfCaption) {
             Move(cr, 0, (sh - th) / 2);
             ir.top = (sh - s) / 2;
         }
@@ -176,9 +176,9 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
     if (s <= 32) {
         Clamp(ir, L + 4, innerRight, sh - 5);
     } else if (s == 40) {
-        ir = in.shape == 6 ? RECT{1, 1, sw - 1, sh - 1} : RECT{3, 3, sw - 3, sh - 3};
+        ir = in.shape == ShapeOvalFlat ? RECT{1, 1, sw - 1, sh - 1} : RECT{3, 3, sw - 3, sh - 3};
         out.rebuildImage = true;
-    } else if (s == 48 && (in.shape == 7 || in.shape == 8)) {
+    } else if (s == 48 && (in.shape == ShapeCustom || in.shape == ShapeCustom3D)) {
         ir = RECT{0, 0, sw, sh};
     } else if (s == 48 && in.hasPicture()) {
         const SIZE fit = FitPictureSize(in.pictureWidth, in.pictureHeight, W - 12, sh - 12);
@@ -219,8 +219,8 @@ std::wstring CaptionDrawText(std::wstring_view caption) {
 
 UINT CaptionFormat(int32_t captionAlign) {
     UINT align = DT_LEFT;
-    if (captionAlign == 1) align = DT_RIGHT;
-    if (captionAlign == 2) align = DT_CENTER;
+    if (captionAlign == CaptionRight) align = DT_RIGHT;
+    if (captionAlign == CaptionCenter) align = DT_CENTER;
     return DT_WORDBREAK | align;
 }
 
@@ -241,11 +241,11 @@ void qvButtons_H::LayoutButtonContent(bool rebuildImage) {
 
     // The caption is measured with the caption font, which stays selected in the back buffer.
     RECT measured{};
-    if (in.hasCaption && BackBufferDC) {
+    if (in.hasCaption && backBuffer_) {
         const SIZE box = CaptionMeasureBox(in);
         measured = RECT{0, 0, box.cx, box.cy};
         const std::wstring text = CaptionDrawText(Caption());
-        ::DrawTextW(BackBufferDC.get(), text.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK);
+        ::DrawTextW(backBuffer_.dc(), text.c_str(), -1, &measured, DT_CALCRECT | DT_WORDBREAK);
     }
     const ContentLayout layout = LayoutContent(in, measured.right, measured.bottom);
     CaptionRect = layout.caption;

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdint>
+
+#include "buttons/button_enums.h"
 #include <string>
 #include <string_view>
 

@@ -32,8 +32,8 @@ FocusPlan CaptionFocus(const FocusInput& in, FocusPlan plan) {
         r.right = std::min<LONG>(r.right, in.sw - 4);
     }
     const int32_t e = (r.right < in.flatRight - 4 && r.left > in.flatLeft + 4) ? 2 : 1;
-    const int32_t f = ((in.value || in.pressed) && in.style != 3) ? 1 : 0;
-    const int32_t g = in.shape < 4 ? 1 : 0;
+    const int32_t f = ((in.value || in.pressed) && in.style != bsEtched) ? 1 : 0;
+    const int32_t g = in.shape < ShapeOval ? 1 : 0;
     ::OffsetRect(&r, f * g - e, f - e);
     r.right += 2 * e + f * g;
     r.bottom += 2 * e + f;
@@ -65,11 +65,11 @@ FocusPlan FaceFocus(const FocusInput& in, FocusPlan plan) {
 FocusPlan PlanFocus(const FocusInput& in) {
     FocusPlan plan;
     plan.captionFlag = in.captionFlag;
-    const bool oval = in.shape >= 4 && in.shape <= 6;
-    if (!in.defaultOutline || in.shape == 7 || in.shape == 8) return plan;
-    if (oval && in.style == 2) return plan;
+    const bool oval = in.shape >= ShapeOval && in.shape <= ShapeOvalFlat;
+    if (!in.defaultOutline || in.shape == ShapeCustom || in.shape == ShapeCustom3D) return plan;
+    if (oval && in.style == bsShadedRounded) return plan;
     if (oval) plan.captionFlag = true;
-    if (in.shape >= 1 && in.shape <= 3) return SlantedFocus(in, plan);
+    if (in.shape >= ShapeSlantLeft && in.shape <= ShapeSlantBoth) return SlantedFocus(in, plan);
     plan.colour = in.colour < 0 ? 0 : in.colour;
     return plan.captionFlag ? CaptionFocus(in, plan) : FaceFocus(in, plan);
 }
@@ -93,8 +93,8 @@ void qvButtons_H::DrawFocusIndicator(std::int32_t color, bool solid, bool around
     in.pressed = (InputFlags & HeldDown) && (InputFlags & PointerOver);
     const FocusPlan plan = PlanFocus(in);
     if (plan.kind == FocusPlan::Kind::None) return;
-    SetDrawingTool(1, plan.colour, false, 1, PS_SOLID);
-    HDC dc = BackBufferDC.get();
+    SetDrawingTool(ToolPen, plan.colour, false, 1, PS_SOLID);
+    HDC dc = backBuffer_.dc();
     if (plan.kind == FocusPlan::Kind::FocusRect) {
         // An inverted dotted frame: drawing it twice restores the pixels.
         ::DrawFocusRect(dc, &plan.rect);

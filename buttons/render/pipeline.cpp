@@ -8,94 +8,56 @@
 
 namespace buttons {
 
-namespace {
-
-HGDIOBJ SelectInto(HDC dc, HGDIOBJ object) { return dc ? ::SelectObject(dc, object) : nullptr; }
-
-}  // namespace
-
 void qvButtons_H::RedrawButton() {
     if (DelayDrawingFlag()) return;
+    // A style without a painter copies nothing: the window keeps its image.
+    if (ButtonStyle() < bsBevel || ButtonStyle() > bsRoundedFrame) return;
     PainterPoints points{};
     BorderColors colors{};
-    FaceState faceState = 0;
-    PaintResult result = 0;
-    switch (ButtonStyle()) {
-    case bsBevel: PaintBevel(points, colors, faceState, result); break;
-    case bsFramedBevel: PaintFramedBevel(points, colors, faceState, result); break;
-    case bsShadedRounded: PaintShadedRounded(points, colors, faceState, result); break;
-    case bsEtched: PaintEtched(points, colors, faceState, result); break;
-    case bsFlat: PaintFlat(points, colors, faceState, result); break;
-    case bsHoverFrame: PaintHoverFrame(points, colors, faceState, result); break;
-    case bsSoftBevel: PaintSoftBevel(points, colors, faceState, result); break;
-    case bsRoundedFrame: PaintRoundedFrame(points, colors, faceState, result); break;
-    default: break;  // no painter: nothing is copied and the window keeps its image
-    }
+    FaceState faceState = FaceNormal;
+    PaintResult result = PaintNothing;
+    PaintStyle(points, colors, faceState, result);
     const std::int32_t outlineColor = colors[12];
-    if (result == 0) return;
+    if (result == PaintNothing) return;
     PresentBackBuffer();
-    if (result > 1) OutlineShapedRegion(outlineColor);
+    if (result != PaintPlain) OutlineShapedRegion(outlineColor);
     UserControl::Refresh();
 }
 
 void qvButtons_H::PrepareBackBuffer() {
-    if (!BackBufferDC) {
-        platform::WindowDC windowDC(hWnd());
-        BackBufferDC.reset(::CreateCompatibleDC(windowDC.get()));
-        if (!BackBufferDC) return;
-        // Text is drawn without filling its background.
-        ::SetBkMode(BackBufferDC.get(), TRANSPARENT);
-        platform::Brush brush(::CreateSolidBrush(RGB(0, 0, 0)));
-        InitialBrush = SelectInto(BackBufferDC.get(), brush.get());
-        CurrentBrush = std::move(brush);
-        platform::Pen pen(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-        InitialPen = SelectInto(BackBufferDC.get(), pen.get());
-        CurrentPen = std::move(pen);
-    }
+    if (!backBuffer_ && !backBuffer_.Create(hWnd())) return;
     UpdateCache(L"Font");
-    if (!InitialBitmap) {
+    if (!backBuffer_.HasBitmap()) {
         platform::WindowDC windowDC(hWnd());
-        platform::Bitmap bitmap(::CreateCompatibleBitmap(windowDC.get(), ScaleWidthPixels(), ScaleHeightPixels()));
-        InitialBitmap = SelectInto(BackBufferDC.get(), bitmap.get());
-        BackBufferBitmap = std::move(bitmap);
+        backBuffer_.SelectBitmap(
+            platform::Bitmap(::CreateCompatibleBitmap(windowDC.get(), ScaleWidthPixels(), ScaleHeightPixels())));
     }
 }
 
 void qvButtons_H::PresentBackBuffer() {
-    ::BitBlt(hDC(), 0, 0, ScaleWidthPixels(), ScaleHeightPixels(), BackBufferDC.get(), 0, 0, SRCCOPY);
+    ::BitBlt(hDC(), 0, 0, ScaleWidthPixels(), ScaleHeightPixels(), backBuffer_.dc(), 0, 0, SRCCOPY);
 }
 
 void qvButtons_H::DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                                 std::int32_t fill, std::int32_t outline, std::int32_t penWidth,
                                 std::int32_t penStyle) {
-    if (outline != -1) SetDrawingTool(1, outline, false, penWidth, penStyle);
-    SetDrawingTool(0, fill, outline == -1, 1, PS_SOLID);
+    if (outline != -1) SetDrawingTool(ToolPen, outline, false, penWidth, penStyle);
+    SetDrawingTool(ToolBrush, fill, outline == -1, 1, PS_SOLID);
     ::Rectangle(dc, left, top, right, bottom);
 }
 
-void qvButtons_H::SetDrawingTool(std::int32_t kind, std::int32_t color, bool alsoPen, std::int32_t penWidth,
+void qvButtons_H::SetDrawingTool(DrawingTool kind, std::int32_t color, bool alsoPen, std::int32_t penWidth,
                                  std::int32_t penStyle, HDC dc) {
-    if (kind == 0) {
-        platform::Brush brush(::CreateSolidBrush(static_cast<COLORREF>(color)));
-        SelectInto(BackBufferDC.get(), brush.get());
-        CurrentBrush = std::move(brush);  // deletes the brush that came out
+    if (kind == ToolBrush) {
+        backBuffer_.SelectBrush(platform::Brush(::CreateSolidBrush(static_cast<COLORREF>(color))));
         if (!alsoPen) return;
-        kind = 1;
+        kind = ToolPen;
     }
-    if (kind == 1) {
-        platform::Pen pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color)));
-        SelectInto(BackBufferDC.get(), pen.get());
-        CurrentPen = std::move(pen);
-    } else if (kind == 2) {
-        ::SetTextColor(dc ? dc : BackBufferDC.get(), static_cast<COLORREF>(ResolveColor(color)));
+    if (kind == ToolPen) {
+        backBuffer_.SelectPen(platform::Pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color))));
+    } else if (kind == ToolTextColour) {
+        ::SetTextColor(dc ? dc : backBuffer_.dc(), static_cast<COLORREF>(ResolveColor(color)));
     }
-}
-
-void qvButtons_H::ReleaseDrawingTools() {
-    if (InitialBrush) SelectInto(BackBufferDC.get(), InitialBrush);
-    CurrentBrush.reset();
-    if (InitialPen) SelectInto(BackBufferDC.get(), InitialPen);
-    CurrentPen.reset();
 }
 
 std::int32_t qvButtons_H::ResolveColor(std::int32_t color) { return ResolveSystemColor(color); }
@@ -103,15 +65,15 @@ std::int32_t qvButtons_H::ResolveColor(std::int32_t color) { return ResolveSyste
 void qvButtons_H::FillButtonFace(std::int32_t& faceColor, FaceState& faceState, PaintResult& edgeResult,
                                  std::int32_t& gradientColor, std::int32_t& hoverColor) {
     edgeResult = PrepareShapeEdge();
-    if (edgeResult == 0) return;
+    if (edgeResult == PaintNothing) return;
     const bool pressed = (InputFlags & HeldDown) && (InputFlags & PointerOver);
-    faceState = pressed ? 2 : ((InputFlags & DefaultOutline) ? 1 : 0);
+    faceState = pressed ? FacePressed : ((InputFlags & DefaultOutline) ? FaceDefaultOutline : FaceNormal);
     if (hoverColor < 0) hoverColor = faceColor;  // stays in the cache the painter passed
     const bool down = Mode() == ModeCommand ? pressed : Value();
     const std::int32_t fill = (Hovering && !down) ? hoverColor : faceColor;
     const std::int32_t sw = ScaleWidthPixels();
     const std::int32_t sh = ScaleHeightPixels();
-    HDC dc = BackBufferDC.get();
+    HDC dc = backBuffer_.dc();
 
     if (Value() || ButtonShape() == ShapeCustom || ButtonShape() == ShapeCustom3D || GradientMode() == gmNone) {
         if (ButtonStyle() == bsShadedRounded && (Enabled() || Mode() != ModeCommand)) {
@@ -132,23 +94,6 @@ void qvButtons_H::FillButtonFace(std::int32_t& faceColor, FaceState& faceState, 
     } else {
         DrawRectangle(dc, 0, 0, sw, sh, hoverColor);
     }
-}
-
-void qvButtons_H::DropBackBufferBitmap() {
-    if (!BackBufferDC) return;
-    if (InitialBitmap) SelectInto(BackBufferDC.get(), InitialBitmap);
-    BackBufferBitmap.reset();
-    InitialBitmap = nullptr;
-}
-
-void qvButtons_H::ReleaseBackBuffer() {
-    if (!BackBufferDC) return;
-    ReleaseDrawingTools();
-    if (InitialFont) SelectInto(BackBufferDC.get(), InitialFont);
-    CaptionFont.reset();
-    InitialFont = nullptr;
-    DropBackBufferBitmap();
-    BackBufferDC.reset();
 }
 
 }  // namespace buttons

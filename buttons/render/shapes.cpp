@@ -71,7 +71,7 @@ POINT PositionInContainer(HWND hwnd, HWND container) {
 void qvButtons_H::BuildShapeRegions() {
     FlatLeft = 0;
     FlatRight = ScaleWidthPixels();
-    HDC dc = BackBufferDC.get();
+    HDC dc = backBuffer_.dc();
     if (dc) ::SelectClipRgn(dc, nullptr);
     InnerEdgeRegion.reset();
     OuterEdgeRegion.reset();
@@ -174,28 +174,28 @@ void qvButtons_H::BuildShapeRegions() {
     if (FlatRight == 0) FlatRight = ScaleWidthPixels();
 }
 
-std::int16_t qvButtons_H::PrepareShapeEdge() {
-    if (ApplyCustomClickMove()) return 0;
-    std::int16_t result = 1;
+PaintResult qvButtons_H::PrepareShapeEdge() {
+    if (ApplyCustomClickMove()) return PaintNothing;
+    PaintResult result = PaintPlain;
     const bool pressed = (InputFlags & HeldDown) && (InputFlags & PointerOver);
     const bool checked = Value();
     const std::int32_t shape = ButtonShape();
-    HDC dc = BackBufferDC.get();
+    HDC dc = backBuffer_.dc();
     if (ButtonStyle() == bsHoverFrame && !Hovering && !pressed && !checked) {
         ::SelectClipRgn(dc, nullptr);
-        return 1;
+        return PaintPlain;
     }
     ::SelectClipRgn(dc, nullptr);
     if (ButtonStyle() == bsHoverFrame && (checked || (shape != ShapeOvalFlat && shape != ShapeCustom))) {
         FillGradientInMode(*this, gmTopToBottom, kWhite, kGrey);
         ::SelectClipRgn(dc, InnerEdgeRegion.get());
-        result = 4;
+        result = PaintInnerEdge;
     }
     if ((pressed || checked) && shape != ShapeOvalFlat && shape != ShapeCustom) {
         ::SelectClipRgn(dc, OuterEdgeRegion.get());
         FillGradientInMode(*this, gmTopToBottom, kGrey, kWhite);  // the sunken ring
         ::SelectClipRgn(dc, InnerEdgeRegion.get());
-        result = 4;
+        result = PaintInnerEdge;
     } else if (shape == ShapeCustom || (shape == ShapeOvalFlat && Hovering)) {
         platform::Region copy(::CreateRectRgn(0, 0, 0, 0));
         ::GetWindowRgn(hWnd(), copy.get());
@@ -203,11 +203,11 @@ std::int16_t qvButtons_H::PrepareShapeEdge() {
         platform::Brush brush(::CreateSolidBrush(static_cast<COLORREF>(colour)));
         ::FrameRgn(dc, copy.get(), brush.get(), 1, 1);
         ::SelectClipRgn(dc, OuterEdgeRegion.get());
-        result = 3;
+        result = PaintOuterEdge;
     } else if (shape != ShapeOvalFlat) {
         // Clipping to no region (shapes 0 to 3) removes the clipping.
         ::SelectClipRgn(dc, OuterEdgeRegion.get());
-        result = 3;
+        result = PaintOuterEdge;
     }
     return result;
 }

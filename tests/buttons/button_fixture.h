@@ -12,6 +12,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "platform/message_box.h"
 #include "tests/buttons/host_window.h"
+#include "tests/support/qvbuttons_probe.h"
 
 namespace buttons::test {
 

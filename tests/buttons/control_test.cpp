@@ -2,6 +2,7 @@
 
 #include "buttons/qvbuttons_h.h"
 #include "tests/buttons/host_window.h"
+#include "tests/support/qvbuttons_probe.h"
 
 namespace buttons {
 namespace {
@@ -18,8 +19,8 @@ TEST(Control, CreatesARealChildWindowInItsContainer) {
     EXPECT_EQ(button.ScaleHeight(), 41);
     EXPECT_NE(button.hDC(), nullptr);
     EXPECT_EQ(button.Caption(), L"qvButtons_H1");
-    EXPECT_EQ(button.ContainerHandleText, std::to_wstring(reinterpret_cast<std::uintptr_t>(host.hwnd())));
-    EXPECT_EQ(button.InternalTag(), button.ContainerHandleText);
+    EXPECT_EQ(qvButtons_HProbe::ContainerHandleText(button), std::to_wstring(reinterpret_cast<std::uintptr_t>(host.hwnd())));
+    EXPECT_EQ(button.InternalTag(), qvButtons_HProbe::ContainerHandleText(button));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST_F(Input, ALeftClickRaisesMouseDownMouseUpAndClick) {
     Watch(*b);
     Press(*b, WM_LBUTTONDOWN, WM_LBUTTONUP);
     EXPECT_EQ(events, (std::vector<std::string>{"MouseDown 1", "MouseUp 1", "Click"}));
-    EXPECT_EQ(b->InputFlags & qvButtons_H::HeldDown, 0);
-    EXPECT_FALSE(b->PressedLook);
+    EXPECT_FALSE(b->CurrentVisualState().heldDown);
+    EXPECT_FALSE(b->CurrentVisualState().pressedLook);
 }
 
 TEST_F(Input, AReleaseOffTheButtonIsNoClick) {

@@ -44,7 +44,7 @@ TEST_F(Persistence, InitialisePropertiesOfANewInstance) {
     EXPECT_EQ(b.BackColor(), kButtonFace);
     EXPECT_EQ(b.GradientColor(), 0);
     EXPECT_EQ(b.Font()->Name, L"Arial");
-    EXPECT_EQ(b.ContainerBackRGB, 0x00336699);
+    EXPECT_EQ(qvButtons_HProbe::ContainerBackRGB(b), 0x00336699);
     Keys marked = b.MarkedKeys();
     EXPECT_EQ(marked.size() >= 6 ? Keys(marked.begin(), marked.begin() + 6) : marked,
               (Keys{L"Caption", L"CapAlign", L"Focus", L"cFHover", L"cBHover", L"Font"}));
@@ -151,7 +151,7 @@ TEST_F(Persistence, WriteThenReadIsLossless) {
         EXPECT_EQ(b->PictureAlign(), a->PictureAlign());
         ASSERT_TRUE(b->Picture());
         EXPECT_EQ(b->Picture()->SourcePath(), a->Picture()->SourcePath());
-        EXPECT_EQ(b->ImagePixels, 24);
+        EXPECT_EQ(qvButtons_HProbe::ImagePixels(*b), 24);
         EXPECT_EQ(b->PictureSize(), ps24);
         EXPECT_EQ(b->Enabled(), false);
         EXPECT_EQ(b->ShowFocusRect(), a->ShowFocusRect());
@@ -211,7 +211,7 @@ TEST_F(Persistence, ReadingDefaultsComeFromTheParentAndFromTheBackColorJustRead)
     EXPECT_EQ(b.GradientColor(), kButtonFace);
     EXPECT_EQ(b.ForeColor(), kButtonText);
     EXPECT_EQ(b.HoverForeColor(), kButtonText);
-    EXPECT_EQ(b.ImagePixels, 16);
+    EXPECT_EQ(qvButtons_HProbe::ImagePixels(b), 16);
     EXPECT_EQ(b.CaptionAlign(), CaptionCenter);
     EXPECT_TRUE(b.ShowFocusRect());
     EXPECT_TRUE(b.Enabled());
@@ -322,7 +322,7 @@ void ExpectStoredLook(const qvButtons_H& b, const std::wstring& caption) {
     EXPECT_EQ(b.CustomClick(), 0);
     EXPECT_EQ(b.PictureAlign(), paLeftEdge);
     EXPECT_FALSE(b.Picture());
-    EXPECT_EQ(b.ImagePixels, 16);
+    EXPECT_EQ(qvButtons_HProbe::ImagePixels(b), 16);
     EXPECT_TRUE(b.Enabled());
     EXPECT_EQ(b.MousePointer(), 0);
     EXPECT_FALSE(b.MouseIcon());

@@ -302,20 +302,20 @@ TEST_F(Properties, ModeBackToCommandClearsValueThroughItsSet) {
 
 TEST_F(Properties, PictureSize3Stores40PixelsAndReads3) {
     run->PictureSize(ps40);
-    EXPECT_EQ(run->ImagePixels, 40);
+    EXPECT_EQ(qvButtons_HProbe::ImagePixels(*run), 40);
     EXPECT_EQ(run->PictureSize(), ps40);
     EXPECT_EQ(run->MarkedKeys(), (Keys{L"ImgSize"}));
     for (std::int32_t size = ps16; size <= ps48; ++size) {
         run->PictureSize(size);
-        EXPECT_EQ(run->ImagePixels, (size + 2) * 8);
+        EXPECT_EQ(qvButtons_HProbe::ImagePixels(*run), (size + 2) * 8);
         EXPECT_EQ(run->PictureSize(), size);
     }
 }
 
 TEST_F(Properties, PictureSizeReadsAZeroImageSizeAs16) {
-    run->ImagePixels = 0;
+    qvButtons_HProbe::ImagePixels(*run) = 0;
     EXPECT_EQ(run->PictureSize(), ps16);
-    EXPECT_EQ(run->ImagePixels, 16);
+    EXPECT_EQ(qvButtons_HProbe::ImagePixels(*run), 16);
 }
 
 TEST_F(Properties, FontStyle6IsBoldItalicAndFontStyle1ClearsAll) {
@@ -508,7 +508,7 @@ protected:
 TEST_F(DesignMessages, CaptionAlignWithAPictureAboveOrBelow) {
     auto texts = Provoke([&](qvButtons_H& b) {
         b.Picture(Bitmap());
-        EXPECT_EQ(b.PictureWidth + b.PictureHeight, 30);
+        EXPECT_EQ(qvButtons_HProbe::PictureWidth(b) + qvButtons_HProbe::PictureHeight(b), 30);
         b.PictureAlign(paTopCenter);
         b.ClearMarkedKeys();
         b.CaptionAlign(CaptionLeft);
@@ -542,7 +542,7 @@ TEST_F(DesignMessages, CustomShapeWithAnIconPicture) {
     test::WriteIconFile(folder.File(L"i.ico"));
     auto texts = Provoke([&](qvButtons_H& b) {
         b.Picture(forms::PictureObject::LoadFile(folder.File(L"i.ico")));
-        EXPECT_EQ(b.PictureKind, 1);
+        EXPECT_EQ(qvButtons_HProbe::PictureKind(b), 1);
         b.ClearMarkedKeys();
         b.ButtonShape(ShapeCustom3D);
         EXPECT_EQ(b.ButtonShape(), ShapeRectangle);
@@ -574,25 +574,27 @@ TEST_F(DesignMessages, NoPictureOnACustomShapedButtonMakesItRectangularSilently)
         ASSERT_EQ(b.ButtonShape(), ShapeCustom);
         b.Picture(nullptr);
         EXPECT_EQ(b.ButtonShape(), ShapeRectangle);
-        EXPECT_EQ(b.PictureWidth, 0);
-        EXPECT_EQ(b.PictureHeight, 0);
+        EXPECT_EQ(qvButtons_HProbe::PictureWidth(b), 0);
+        EXPECT_EQ(qvButtons_HProbe::PictureHeight(b), 0);
     });
     EXPECT_TRUE(texts.empty());
 }
 
 TEST_F(DesignMessages, ShowFocusRectOnADefaultButton) {
     auto texts = Provoke([](qvButtons_H& b) {
-        b.InputFlags |= qvButtons_H::DefaultOutline;
+        qvButtons_H::VisualState look = b.CurrentVisualState();
+        look.defaultOutline = true;
+        b.SetVisualState(look);
         const long repaints = b.RefreshCount();
         b.ShowFocusRect(false);
         EXPECT_FALSE(b.ShowFocusRect());
         EXPECT_EQ(b.MarkedKeys(), (Keys{L"Focus"}));
         if (b.UserMode()) {
             // Run time: the outline goes and the button repaints.
-            EXPECT_EQ(b.InputFlags & qvButtons_H::DefaultOutline, 0);
+            EXPECT_FALSE(b.CurrentVisualState().defaultOutline);
             EXPECT_EQ(b.RefreshCount(), repaints + 1);
         } else {
-            EXPECT_NE(b.InputFlags & qvButtons_H::DefaultOutline, 0);
+            EXPECT_TRUE(b.CurrentVisualState().defaultOutline);
             EXPECT_EQ(b.RefreshCount(), repaints);
         }
     });
@@ -614,10 +616,10 @@ TEST_F(DesignMessages, PictureSizeOnACustomShape) {
         b.Picture(Bitmap());
         b.ButtonShape(ShapeCustom);
         ASSERT_EQ(b.ButtonShape(), ShapeCustom);
-        EXPECT_EQ(b.ImagePixels, 48);  // the custom shape forced ps48
+        EXPECT_EQ(qvButtons_HProbe::ImagePixels(b), 48);  // the custom shape forced ps48
         b.ClearMarkedKeys();
         b.PictureSize(ps24);
-        EXPECT_EQ(b.ImagePixels, 48);
+        EXPECT_EQ(qvButtons_HProbe::ImagePixels(b), 48);
         EXPECT_TRUE(b.MarkedKeys().empty());
     });
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"The picture size cannot be changed for Shaped buttons"}));
@@ -673,25 +675,25 @@ TEST_F(Properties, ShowInDesignModeDrawsTheDefaultOutline) {
     design.SetAmbientUserMode(false);
     design.SetAmbientDisplayAsDefault(true);
     design.Create(host.hwnd(), 0, 0, 80, 30, nullptr);
-    EXPECT_NE(design.InputFlags & qvButtons_H::DefaultOutline, 0);
+    EXPECT_TRUE(design.CurrentVisualState().defaultOutline);
 
     qvButtons_H running;
     running.SetAmbientDisplayAsDefault(true);
     running.Create(host.hwnd(), 0, 40, 80, 30, nullptr);
-    EXPECT_EQ(running.InputFlags & qvButtons_H::DefaultOutline, 0);  // Show does nothing at run time
+    EXPECT_FALSE(running.CurrentVisualState().defaultOutline);  // Show does nothing at run time
     running.SetAmbientDisplayAsDefault(false);
     running.SetAmbientDisplayAsDefault(true);  // the ambient change sets it (ShowFocusRect is True)
-    EXPECT_NE(running.InputFlags & qvButtons_H::DefaultOutline, 0);
+    EXPECT_TRUE(running.CurrentVisualState().defaultOutline);
     running.ShowFocusRect(false);
     running.SetAmbientDisplayAsDefault(true);
-    EXPECT_EQ(running.InputFlags & qvButtons_H::DefaultOutline, 0);
+    EXPECT_FALSE(running.CurrentVisualState().defaultOutline);
 }
 
 TEST_F(Properties, AmbientBackColorResolvesTheContainerColour) {
     run->SetAmbientBackColor(static_cast<std::int32_t>(0x80000005));
-    EXPECT_EQ(run->ContainerBackRGB, static_cast<std::int32_t>(::GetSysColor(COLOR_WINDOW)));
+    EXPECT_EQ(qvButtons_HProbe::ContainerBackRGB(*run), static_cast<std::int32_t>(::GetSysColor(COLOR_WINDOW)));
     run->SetAmbientBackColor(0x123456);
-    EXPECT_EQ(run->ContainerBackRGB, 0x123456);
+    EXPECT_EQ(qvButtons_HProbe::ContainerBackRGB(*run), 0x123456);
 }
 
 TEST_F(Properties, TerminationReleasesTheButtonsGdiObjects) {

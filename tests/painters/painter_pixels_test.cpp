@@ -10,6 +10,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/font_object.h"
 #include "platform/handles.h"
+#include "tests/support/qvbuttons_probe.h"
 #include "forms/window_base.h"
 
 namespace buttons {
@@ -26,9 +27,10 @@ COLORREF S(COLORREF c, int n, bool p = false) {
 
 COLORREF ButtonFace() { return ::GetSysColor(COLOR_BTNFACE); }
 
-constexpr std::uint8_t Outline = qvButtons_H::DefaultOutline;
-constexpr std::uint8_t Held = qvButtons_H::HeldDown;
-constexpr std::uint8_t Over = qvButtons_H::PointerOver;
+// The look shown, as bits for short tables.
+constexpr std::uint8_t Outline = 1;
+constexpr std::uint8_t Held = 2;
+constexpr std::uint8_t Over = 4;
 
 // The container: a real top-level window, left hidden (the tests read the back
 // buffer the control paints and copies to its window).
@@ -55,13 +57,15 @@ struct Rig {
         b.ForeColor(0);
         b.DelayDrawing(false);
     }
-    // Sets the input flags (and hovering with the pointer) and repaints.
+    // Shows the look of the flags (and hovering with the pointer) and repaints.
     void Show(std::uint8_t flags, bool hovering = false) {
-        b.InputFlags = flags;
-        b.Hovering = hovering;
+        b.SetVisualState({.hovering = hovering,
+                          .heldDown = (flags & Held) != 0,
+                          .pointerOver = (flags & Over) != 0,
+                          .defaultOutline = (flags & Outline) != 0});
         b.Refresh();
     }
-    COLORREF At(int x, int y) const { return ::GetPixel(b.BackBufferDC.get(), x, y); }
+    COLORREF At(int x, int y) const { return ::GetPixel(b.Buffer().dc(), x, y); }
     // Left, top, right, bottom sides of a ring at `inset` pixels from the edge, read
     // at the middle of each side.
     std::vector<COLORREF> Ring(int inset) const {
@@ -135,7 +139,7 @@ private:
 
 // Pixels around the caption rectangle where the control and the reference differ.
 int Mismatches(const Rig& rig, const Reference& ref) {
-    RECT area = rig.b.CaptionRect;
+    RECT area = qvButtons_HProbe::CaptionRect(rig.b);
     ::InflateRect(&area, 3, 3);
     const RECT inside = Inside(rig);
     ::IntersectRect(&area, &area, &inside);
@@ -210,15 +214,15 @@ TEST(DisabledCaption, OnceInGreyForCheckBoxesEmbossedForCommandButtons) {
         box.b.Enabled(false);
         box.Show(0);
         Reference once(100, 30, face);
-        once.Text(L"Prova", box.b.CaptionRect, 0, 0, Grey);
+        once.Text(L"Prova", qvButtons_HProbe::CaptionRect(box.b), 0, 0, Grey);
         EXPECT_EQ(Mismatches(box, once), 0) << style;
 
         Rig command(style);
         command.b.Enabled(false);
         command.Show(0);
         Reference etched(100, 30, face);
-        etched.Text(L"Prova", command.b.CaptionRect, 1, 1, White);
-        etched.Text(L"Prova", command.b.CaptionRect, 0, 0, Grey);
+        etched.Text(L"Prova", qvButtons_HProbe::CaptionRect(command.b), 1, 1, White);
+        etched.Text(L"Prova", qvButtons_HProbe::CaptionRect(command.b), 0, 0, Grey);
         EXPECT_EQ(Mismatches(command, etched), 0) << style;
     }
 }
@@ -318,11 +322,11 @@ TEST(EtchedPixels, CaptionNeverMovesAndSolidLavenderFocus) {
     Rig rig(3);
     rig.Show(Over | Held);
     Reference still(100, 30, 0x8C8C8C);  // PressedFaceColor of the style
-    still.Text(L"Prova", rig.b.CaptionRect, 0, 0, Black);
+    still.Text(L"Prova", qvButtons_HProbe::CaptionRect(rig.b), 0, 0, Black);
     EXPECT_EQ(Mismatches(rig, still), 0);
 
     rig.Show(Outline);
-    const RECT cr = rig.b.CaptionRect;
+    const RECT cr = qvButtons_HProbe::CaptionRect(rig.b);
     // e = 2: the caption lies well inside; the solid frame runs 2 pixels outside it.
     EXPECT_EQ(rig.At(cr.left - 2, cr.top - 2), 0xCC9999u);
     EXPECT_EQ(rig.At(cr.right + 1, cr.bottom + 1), 0xCC9999u);
@@ -334,11 +338,11 @@ TEST(BevelPixels, PressedCaptionMovesOneRightAndDown) {
     Rig rig(0);
     rig.Show(0);
     Reference rest(100, 30, ButtonFace());
-    rest.Text(L"Prova", rig.b.CaptionRect, 0, 0, Black);
+    rest.Text(L"Prova", qvButtons_HProbe::CaptionRect(rig.b), 0, 0, Black);
     EXPECT_EQ(Mismatches(rig, rest), 0);
     rig.Show(Over | Held);
     Reference pressed(100, 30, ButtonFace());
-    pressed.Text(L"Prova", rig.b.CaptionRect, 1, 1, Black);
+    pressed.Text(L"Prova", qvButtons_HProbe::CaptionRect(rig.b), 1, 1, Black);
     EXPECT_EQ(Mismatches(rig, pressed), 0);
 }
 
@@ -374,7 +378,7 @@ TEST(SystemButtonPixels, FrameGradientAndHover) {
     EXPECT_EQ(rig.At(2, 15), 0x82551Bu);
     EXPECT_EQ(rig.At(50, 3), 0x82551Bu);
     Reference hovered(100, 30, 0x82551B);
-    hovered.Text(L"SOS", rig.b.CaptionRect, 0, 0, White);
+    hovered.Text(L"SOS", qvButtons_HProbe::CaptionRect(rig.b), 0, 0, White);
     EXPECT_EQ(Mismatches(rig, hovered), 0) << "white text on the hover face";
 
     rig.Show(Over | Held, true);
@@ -387,7 +391,7 @@ TEST(CaptionPixels, DoublePipeGivesTwoLines) {
     one.Show(0);
     Rig two(4, 100, 60, L"Uno||Due");
     two.Show(0);
-    const RECT a = one.b.CaptionRect, b = two.b.CaptionRect;
+    const RECT a = qvButtons_HProbe::CaptionRect(one.b), b = qvButtons_HProbe::CaptionRect(two.b);
     EXPECT_EQ(b.bottom - b.top, 2 * (a.bottom - a.top));
     // Two bands of text rows with blank rows between them.
     std::vector<bool> inked;
@@ -406,50 +410,50 @@ TEST(CaptionPixels, LeftAlignedAndBesideALeftImage) {
     Rig rig(4, 120, 30, L"Prova");
     rig.b.CaptionAlign(0);
     rig.Show(0);
-    EXPECT_EQ(rig.b.CaptionRect.left, 4);
+    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).left, 4);
     const RECT ink = BoxOf(rig, Inside(rig), Dark);
     EXPECT_GE(ink.left, 4);
     EXPECT_LE(ink.left, 6);
 
     // A 16-pixel image on the left edge (the picture's size, as the picture cache sets it).
-    rig.b.PictureWidth = 16;
-    rig.b.PictureHeight = 16;
-    rig.b.ImagePixels = 16;
+    qvButtons_HProbe::PictureWidth(rig.b) = 16;
+    qvButtons_HProbe::PictureHeight(rig.b) = 16;
+    qvButtons_HProbe::ImagePixels(rig.b) = 16;
     rig.b.LayoutButtonContent(false);
     rig.Show(0);
-    EXPECT_EQ(rig.b.CaptionRect.left, 24);
-    EXPECT_EQ(rig.b.ImageRect.left, 4);
-    EXPECT_EQ(rig.b.ImageRect.top, 7);
+    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).left, 24);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 4);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 7);
     const RECT moved = BoxOf(rig, Inside(rig), Dark);
     EXPECT_EQ(moved.left, ink.left + 20);
 }
 
 TEST(CaptionPixels, TopCentredImageAndLargeImages) {
     Rig rig(4, 100, 60, L"Prova");
-    rig.b.PictureWidth = 32;
-    rig.b.PictureHeight = 32;
-    rig.b.ImagePixels = 16;
+    qvButtons_HProbe::PictureWidth(rig.b) = 32;
+    qvButtons_HProbe::PictureHeight(rig.b) = 32;
+    qvButtons_HProbe::ImagePixels(rig.b) = 16;
     rig.b.PictureAlign(4);
-    const RECT cr = rig.b.CaptionRect, ir = rig.b.ImageRect;
+    const RECT cr = qvButtons_HProbe::CaptionRect(rig.b), ir = qvButtons_HProbe::ImageRect(rig.b);
     EXPECT_EQ(ir.left, (100 - 16) / 2);
     EXPECT_EQ(ir.right - ir.left, 16);
     EXPECT_EQ(cr.top, ir.bottom + 2);
 
     const int th = cr.bottom - cr.top;
-    rig.b.ImagePixels = 40;  // no caption space: the caption is centred as without an image
+    qvButtons_HProbe::ImagePixels(rig.b) = 40;  // no caption space: the caption is centred as without an image
     rig.b.LayoutButtonContent(false);
-    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2 + 2);  // two below the (empty) image top
-    EXPECT_EQ(rig.b.ImageRect.left, 3);
-    EXPECT_EQ(rig.b.ImageRect.top, 3);
-    EXPECT_EQ(rig.b.ImageRect.right, 97);
-    EXPECT_EQ(rig.b.ImageRect.bottom, 57);
-    rig.b.ImagePixels = 48;  // 32 x 32 fitted into 88 x 48: 48 x 48, centred
+    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 3);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 3);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).right, 97);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).bottom, 57);
+    qvButtons_HProbe::ImagePixels(rig.b) = 48;  // 32 x 32 fitted into 88 x 48: 48 x 48, centred
     rig.b.LayoutButtonContent(false);
-    EXPECT_EQ(rig.b.CaptionRect.top, (60 - th) / 2 + 2);  // two below the (empty) image top
-    EXPECT_EQ(rig.b.ImageRect.left, 26);
-    EXPECT_EQ(rig.b.ImageRect.top, 6);
-    EXPECT_EQ(rig.b.ImageRect.right, 74);
-    EXPECT_EQ(rig.b.ImageRect.bottom, 54);
+    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 26);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 6);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).right, 74);
+    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).bottom, 54);
 }
 
 TEST(CaptionPixels, EmbossedAndEngravedCopies) {
@@ -457,12 +461,12 @@ TEST(CaptionPixels, EmbossedAndEngravedCopies) {
     for (std::int32_t captionStyle : {1, 2}) {
         Rig flat(4, 100, 30, L"Prova");
         flat.Show(0);
-        const RECT flatCr = flat.b.CaptionRect;
+        const RECT flatCr = qvButtons_HProbe::CaptionRect(flat.b);
 
         Rig rig(4, 100, 30, L"Prova");
         rig.b.CaptionStyle(captionStyle);
         rig.Show(0);
-        const RECT cr = rig.b.CaptionRect;
+        const RECT cr = qvButtons_HProbe::CaptionRect(rig.b);
         EXPECT_EQ(cr.right - cr.left, flatCr.right - flatCr.left + 2);
         EXPECT_EQ(cr.bottom - cr.top, flatCr.bottom - flatCr.top + 2);
 

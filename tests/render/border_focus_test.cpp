@@ -71,7 +71,7 @@ TEST_F(BorderPixels, NegativeSidesAreLeftOut) {
 }
 
 TEST_F(BorderPixels, AllTwelveNegativeDrawsOnlyTheBottomWithTheCurrentPen) {
-    b->SetDrawingTool(1, 0xFF0000, false, 1, PS_SOLID);
+    b->SetDrawingTool(ToolPen, 0xFF0000, false, 1, PS_SOLID);
     b->DrawButtonBorder(points, Colours(-1), 0, 2);
     for (int x = 0; x < 59; ++x) EXPECT_EQ(0xFF0000, BufferPixel(*b, x, 29)) << x;
     EXPECT_EQ(kMarker, BufferPixel(*b, 59, 29));
@@ -108,7 +108,7 @@ TEST_F(BorderPixels, SlantRightRingRunsDownToTheCorner) {
     bag.WriteInt32(L"Shape", ShapeSlantRight);
     auto slanted = MakeButton(host, 60, 30, bag);
     test::PaintBuffer(*slanted, kMarker);
-    const std::int32_t fr = slanted->FlatRight;
+    const std::int32_t fr = qvButtons_HProbe::FlatRight(*slanted);
     ASSERT_EQ(60 - 31, fr);
     slanted->DrawButtonBorder(points, c, 0, -1);
     EXPECT_EQ(0x0000FF, BufferPixel(*slanted, fr, 0));           // P12 = (FR, 0)
@@ -123,7 +123,7 @@ class FocusPixels : public ::testing::Test {
 protected:
     void SetUp() override {
         b = MakeButton(host, 100, 30, test::FlatFace(bsFlat, 0x336699));
-        b->InputFlags = qvButtons_H::DefaultOutline;
+        b->SetVisualState({.defaultOutline = true});
         test::PaintBuffer(*b, 0x336699);
     }
     HostWindow& host = test::SharedHost();
@@ -169,7 +169,7 @@ TEST_F(FocusPixels, NegativeSolidColourIsBlackAndNothingWithoutTheDefaultOutline
     b->DrawFocusIndicator(-1, true, false, points);
     EXPECT_EQ(0x000000, BufferPixel(*b, 4, 15));
     test::PaintBuffer(*b, 0x336699);
-    b->InputFlags = 0;
+    b->SetVisualState({});
     const auto before = test::BufferSnapshot(*b);
     b->DrawFocusIndicator(0x0000FF, true, false, points);
     b->DrawFocusIndicator(0x0000FF, false, false, points);
@@ -178,8 +178,8 @@ TEST_F(FocusPixels, NegativeSolidColourIsBlackAndNothingWithoutTheDefaultOutline
 
 TEST_F(FocusPixels, SolidCaptionFrameStaysInside) {
     b->Caption(L"Ok");
-    b->CaptionRect = RECT{20, 8, 60, 22};
-    b->InputFlags = qvButtons_H::DefaultOutline;
+    qvButtons_HProbe::CaptionRect(*b) = RECT{20, 8, 60, 22};
+    b->SetVisualState({.defaultOutline = true});
     test::PaintBuffer(*b, 0x336699);
     b->DrawFocusIndicator(0x9999CC, true, true, points);
     // Rectangle (18, 6, 62, 24), drawn inside: columns 18 and 61, rows 6 and 23.
@@ -198,11 +198,10 @@ TEST(OvalFocus, DottedFrameAroundTheCaptionMovesDownWhenPressed) {
     auto b = MakeButton(test::SharedHost(), 100, 30, bag);
     PainterPoints points{};
     for (bool pressed : {false, true}) {
-        b->InputFlags = qvButtons_H::DefaultOutline |
-                        (pressed ? qvButtons_H::HeldDown | qvButtons_H::PointerOver : 0);
-        b->CaptionRect = RECT{20, 8, 60, 22};
+        b->SetVisualState({.heldDown = pressed, .pointerOver = pressed, .defaultOutline = true});
+        qvButtons_HProbe::CaptionRect(*b) = RECT{20, 8, 60, 22};
         test::PaintBuffer(*b, 0x336699);
-        ::SelectClipRgn(b->BackBufferDC.get(), nullptr);
+        ::SelectClipRgn(b->Buffer().dc(), nullptr);
         const auto before = test::BufferSnapshot(*b);
         b->DrawFocusIndicator(0, false, false, points);  // ovals frame the caption whatever the flag
         const RECT want = pressed ? RECT{18, 7, 62, 26} : RECT{18, 6, 62, 24};

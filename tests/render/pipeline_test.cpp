@@ -69,19 +69,19 @@ TEST(Pipeline, PaintEventClearsTheDelayFlagEvenIfACallerSetIt) {
 TEST(Pipeline, ResizeWhileDelayedOnlyReplacesTheBackBufferBitmap) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
-    const HGDIOBJ oldBitmap = ::GetCurrentObject(b->BackBufferDC.get(), OBJ_BITMAP);
+    const HGDIOBJ oldBitmap = ::GetCurrentObject(b->Buffer().dc(), OBJ_BITMAP);
     const long refreshes = b->RefreshCount();
     b->DelayDrawing(true);
     b->Move(0, 0, 120, 50);  // the resize notification arrives at once; no paint is pumped
     BITMAP bm{};
-    const HGDIOBJ newBitmap = ::GetCurrentObject(b->BackBufferDC.get(), OBJ_BITMAP);
+    const HGDIOBJ newBitmap = ::GetCurrentObject(b->Buffer().dc(), OBJ_BITMAP);
     EXPECT_NE(oldBitmap, newBitmap);
-    EXPECT_EQ(b->BackBufferBitmap.get(), newBitmap);
+    EXPECT_EQ(b->Buffer().Own(OBJ_BITMAP), newBitmap);
     ASSERT_EQ(static_cast<int>(sizeof bm), ::GetObjectW(newBitmap, sizeof bm, &bm));
     EXPECT_EQ(120, bm.bmWidth);
     EXPECT_EQ(50, bm.bmHeight);
     EXPECT_EQ(refreshes, b->RefreshCount());  // nothing repainted
-    EXPECT_EQ(89, b->FlatRight);               // regions not rebuilt
+    EXPECT_EQ(89, qvButtons_HProbe::FlatRight(*b));               // regions not rebuilt
     RECT box{};
     platform::Region region(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(ERROR, ::GetWindowRgn(b->hWnd(), region.get()));
@@ -100,8 +100,8 @@ TEST(Pipeline, ZeroSizeControlsRepaintWithoutTransferringAnything) {
             bag.WriteInt32(L"Gradient", gmTopToBottom);
             bag.WriteInt32(L"cGradient", 0xFFFFFF);
             auto b = MakeButton(host, size.cx, size.cy, bag);
-            ASSERT_TRUE(b->BackBufferDC);
-            EXPECT_TRUE(b->BackBufferBitmap);
+            ASSERT_TRUE(b->Buffer());
+            EXPECT_TRUE(b->Buffer().HasBitmap());
             const long refreshes = b->RefreshCount();
             b->RedrawButton();
             b->GradientMode(gmNone);
@@ -125,27 +125,28 @@ TEST(Pipeline, StyleOutsideTheEightPaintsNothingAtAll) {
 TEST(Pipeline, BackBufferStartsWithBlackToolsTransparentTextAndTheCaptionFont) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
-    HDC dc = b->BackBufferDC.get();
+    BackBuffer& buffer = qvButtons_HProbe::Buffer(*b);
+    HDC dc = buffer.dc();
     EXPECT_EQ(TRANSPARENT, ::GetBkMode(dc));
-    EXPECT_EQ(b->CaptionFont.get(), ::GetCurrentObject(dc, OBJ_FONT));
-    EXPECT_NE(nullptr, b->InitialBrush);
-    EXPECT_NE(nullptr, b->InitialPen);
-    EXPECT_NE(nullptr, b->InitialFont);
-    EXPECT_NE(nullptr, b->InitialBitmap);
+    EXPECT_EQ(buffer.Own(OBJ_FONT), ::GetCurrentObject(dc, OBJ_FONT));
+    EXPECT_NE(nullptr, buffer.First(OBJ_BRUSH));
+    EXPECT_NE(nullptr, buffer.First(OBJ_PEN));
+    EXPECT_NE(nullptr, buffer.First(OBJ_FONT));
+    EXPECT_NE(nullptr, buffer.First(OBJ_BITMAP));
     // The drawing tools selected last are owned and current.
-    EXPECT_EQ(b->CurrentBrush.get(), ::GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(b->CurrentPen.get(), ::GetCurrentObject(dc, OBJ_PEN));
-    b->ReleaseDrawingTools();
-    EXPECT_EQ(b->InitialBrush, ::GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(b->InitialPen, ::GetCurrentObject(dc, OBJ_PEN));
-    EXPECT_FALSE(b->CurrentBrush);
-    EXPECT_FALSE(b->CurrentPen);
+    EXPECT_EQ(buffer.Own(OBJ_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(buffer.Own(OBJ_PEN), ::GetCurrentObject(dc, OBJ_PEN));
+    buffer.ReleaseTools();
+    EXPECT_EQ(buffer.First(OBJ_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(buffer.First(OBJ_PEN), ::GetCurrentObject(dc, OBJ_PEN));
+    EXPECT_EQ(nullptr, buffer.Own(OBJ_BRUSH));
+    EXPECT_EQ(nullptr, buffer.Own(OBJ_PEN));
 }
 
 TEST(Pipeline, DrawRectangleFillsInsideRightAndBottomAndOutlinesOnRequest) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 40, 30, test::FlatFace(bsFlat, kBack));
-    HDC dc = b->BackBufferDC.get();
+    HDC dc = b->Buffer().dc();
     test::PaintBuffer(*b, kMarker);
     b->DrawRectangle(dc, 0, 5, 40, 6, 0x0000FF);  // one row
     EXPECT_EQ(kMarker, BufferPixel(*b, 10, 4));
@@ -156,9 +157,9 @@ TEST(Pipeline, DrawRectangleFillsInsideRightAndBottomAndOutlinesOnRequest) {
     EXPECT_EQ(0x000080, BufferPixel(*b, 19, 15));
     EXPECT_EQ(0xFF0000, BufferPixel(*b, 15, 15));
     EXPECT_EQ(kMarker, BufferPixel(*b, 20, 15));
-    b->SetDrawingTool(2, static_cast<std::int32_t>(0x80000012), false, 1, 0, dc);
+    b->SetDrawingTool(ToolTextColour, static_cast<std::int32_t>(0x80000012), false, 1, 0, dc);
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
-    b->SetDrawingTool(7, 0x123456);  // any other kind: nothing
+    b->SetDrawingTool(static_cast<DrawingTool>(7), 0x123456);  // any other kind: nothing
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
 }
 
@@ -173,7 +174,7 @@ struct FaceCall {
 
 FaceCall FillFace(qvButtons_H& b, std::int32_t face, std::int32_t gradient) {
     FaceCall call{face, 0, 0, gradient};
-    b.FillButtonFace(call.face, call.state, call.result, call.gradient, b.HoverFaceColor);
+    b.FillButtonFace(call.face, call.state, call.result, call.gradient, qvButtons_HProbe::HoverFaceColor(b));
     return call;
 }
 
@@ -184,8 +185,8 @@ TEST(FaceFill, GradientKeptWhileHoveringWhenGradientColourEqualsHoverColour) {
     bag.WriteInt32(L"cGradient", 0xFFFFFF);
     bag.WriteInt32(L"cBHover", 0xFFFFFF);
     auto b = MakeButton(host, 89, 41, bag);
-    b->Hovering = true;
-    const FaceCall call = FillFace(*b, b->FaceColor, 0xFFFFFF);
+    b->SetVisualState({.hovering = true});
+    const FaceCall call = FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0xFFFFFF);
     EXPECT_EQ(3, call.result);  // a rectangle: clipped to its (absent) outer edge region
     EXPECT_EQ(0, call.state);
     // Bottom to top: the top band gets the end of the table, the bottom band the face.
@@ -202,19 +203,18 @@ TEST(FaceFill, FlatHoverColourWhileHoveringWhenTheColoursDiffer) {
     bag.WriteInt32(L"cBHover", 0x82551B);
     bag.WriteInt32(L"LockHover", 3);
     auto b = MakeButton(host, 89, 41, bag);
-    EXPECT_EQ(0x82551B, b->HoverFaceColor);
-    b->Hovering = true;
-    FillFace(*b, b->FaceColor, 0xFFFFFF);
+    EXPECT_EQ(0x82551B, qvButtons_HProbe::HoverFaceColor(*b));
+    b->SetVisualState({.hovering = true});
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0xFFFFFF);
     for (int y : {0, 20, 40}) EXPECT_EQ(0x82551B, BufferPixel(*b, 44, y)) << y;
     // Pressed: the gradient from the face again, not from the hover colour.
-    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;
-    const FaceCall pressed = FillFace(*b, b->FaceColor, 0xFFFFFF);
+    b->SetVisualState({.hovering = true, .heldDown = true, .pointerOver = true});
+    const FaceCall pressed = FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0xFFFFFF);
     EXPECT_EQ(2, pressed.state);
     EXPECT_EQ(kBack, BufferPixel(*b, 44, 40));
     // Not hovering: the gradient.
-    b->InputFlags = qvButtons_H::DefaultOutline;
-    b->Hovering = false;
-    EXPECT_EQ(1, FillFace(*b, b->FaceColor, 0xFFFFFF).state);
+    b->SetVisualState({.defaultOutline = true});
+    EXPECT_EQ(1, FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0xFFFFFF).state);
     EXPECT_EQ(kBack, BufferPixel(*b, 44, 40));
 }
 
@@ -223,14 +223,14 @@ TEST(FaceFill, SolidFaceUsesHoverColourOnlyWhenNotDown) {
     forms::PropertyBag bag = test::FlatFace(bsFlat, kBack);
     bag.WriteInt32(L"cBHover", 0x0000FF);
     auto b = MakeButton(host, 89, 41, bag);
-    b->Hovering = true;
-    FillFace(*b, b->FaceColor, 0);
+    b->SetVisualState({.hovering = true});
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0);
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 44, 20));
-    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;  // pressed command button
-    FillFace(*b, b->FaceColor, 0);
+    b->SetVisualState({.hovering = true, .heldDown = true, .pointerOver = true});  // pressed command button
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0);
     EXPECT_EQ(kBack, BufferPixel(*b, 44, 20));
     // A check box is down while its Value is True, pressed or not.
-    b->InputFlags = 0;
+    b->SetVisualState({.hovering = true});
     b->Mode(ModeCheck);
     b->Value(true);
     FillFace(*b, 0x010203, 0);
@@ -251,8 +251,8 @@ TEST(FaceFill, ShadedRoundedFaceDarkensRowByRow) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 40, 60, test::FlatFace(bsShadedRounded, 0x808080));
     // FaceColor = S(0x808080, +48, p): red and green 176, blue 128 + 48*128/192 = 160.
-    ASSERT_EQ(0xA0B0B0, b->FaceColor);
-    FillFace(*b, b->FaceColor, 0);
+    ASSERT_EQ(0xA0B0B0, qvButtons_HProbe::FaceColor(*b));
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0);
     EXPECT_EQ(0xA0B0B0, BufferPixel(*b, 20, 0));   // top row unshifted
     // Bottom row 59: -25 * 59 / 60 = -24.6 -> -25: 151, 151, 160 - 4000/192 = 140.
     EXPECT_EQ(0x8C9797, BufferPixel(*b, 20, 59));
@@ -267,23 +267,23 @@ TEST(FaceFill, ShadedRoundedDisabledCommandButtonIsFlat) {
     forms::PropertyBag bag = test::FlatFace(bsShadedRounded, 0x808080);
     bag.WriteBool(L"Enabled", false);
     auto b = MakeButton(host, 40, 60, bag);
-    FillFace(*b, b->FaceColor, 0);
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0);
     for (int y : {0, 30, 59}) EXPECT_EQ(0xA0B0B0, BufferPixel(*b, 20, y)) << y;
     // A disabled check box is still shaded.
     b->Mode(ModeCheck);
-    FillFace(*b, b->FaceColor, 0);
+    FillFace(*b, qvButtons_HProbe::FaceColor(*b), 0);
     EXPECT_EQ(0x8C9797, BufferPixel(*b, 20, 59));
 }
 
 TEST(FaceFill, NegativeCachedHoverColourIsReplacedForGood) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
-    b->HoverFaceColor = -1;
+    qvButtons_HProbe::HoverFaceColor(*b) = -1;
     b->Refresh();
-    EXPECT_EQ(kBack, b->HoverFaceColor);
-    b->Hovering = true;
+    EXPECT_EQ(kBack, qvButtons_HProbe::HoverFaceColor(*b));
+    b->SetVisualState({.hovering = true});
     b->Refresh();
-    EXPECT_EQ(kBack, b->HoverFaceColor);
+    EXPECT_EQ(kBack, qvButtons_HProbe::HoverFaceColor(*b));
     EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
 }
 
@@ -344,44 +344,45 @@ TEST(Cache, BackColorKeyIgnoresCaseAndOtherKeysDoNothing) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsEtched, kBack));
     for (const wchar_t* key : {L"backcolor", L"BACKCOLOR", L"BackColor"}) {
-        b->FaceColor = b->PressedFaceColor = b->HoverFaceColor = b->CheckedFaceColor = 1;
+        qvButtons_HProbe::FaceColor(*b) = qvButtons_HProbe::PressedFaceColor(*b) = 1;
+        qvButtons_HProbe::HoverFaceColor(*b) = qvButtons_HProbe::CheckedFaceColor(*b) = 1;
         b->UpdateCache(key);
-        EXPECT_EQ(kBack, b->FaceColor) << key;
-        EXPECT_EQ(0x8C8C8C, b->PressedFaceColor) << key;
-        EXPECT_EQ(kBack, b->HoverFaceColor) << key;
-        EXPECT_EQ(0xABABAB, b->CheckedFaceColor) << key;
+        EXPECT_EQ(kBack, qvButtons_HProbe::FaceColor(*b)) << key;
+        EXPECT_EQ(0x8C8C8C, qvButtons_HProbe::PressedFaceColor(*b)) << key;
+        EXPECT_EQ(kBack, qvButtons_HProbe::HoverFaceColor(*b)) << key;
+        EXPECT_EQ(0xABABAB, qvButtons_HProbe::CheckedFaceColor(*b)) << key;
     }
-    b->FaceColor = 1;
-    const HFONT font = b->CaptionFont.get();
+    qvButtons_HProbe::FaceColor(*b) = 1;
+    const HGDIOBJ font = b->Buffer().Own(OBJ_FONT);
     b->UpdateCache(L"Colour");
     b->UpdateCache(L"");
-    EXPECT_EQ(1, b->FaceColor);
-    EXPECT_EQ(font, b->CaptionFont.get());
+    EXPECT_EQ(1, qvButtons_HProbe::FaceColor(*b));
+    EXPECT_EQ(font, b->Buffer().Own(OBJ_FONT));
 }
 
 TEST(Cache, SystemBackColourIsResolved) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::SystemLook());
-    EXPECT_EQ(static_cast<std::int32_t>(::GetSysColor(COLOR_BTNFACE)), b->FaceColor);
-    EXPECT_EQ(0x82551B, b->HoverFaceColor);
-    EXPECT_EQ(0xDFDFDF, b->CheckedFaceColor);
+    EXPECT_EQ(static_cast<std::int32_t>(::GetSysColor(COLOR_BTNFACE)), qvButtons_HProbe::FaceColor(*b));
+    EXPECT_EQ(0x82551B, qvButtons_HProbe::HoverFaceColor(*b));
+    EXPECT_EQ(0xDFDFDF, qvButtons_HProbe::CheckedFaceColor(*b));
 }
 
 TEST(Cache, CaptionFontFollowsTheFontAndReplacesThePreviousOne) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
     const long live = platform::LiveGdiCount();
-    const HGDIOBJ initial = b->InitialFont;
+    const HGDIOBJ initial = b->Buffer().First(OBJ_FONT);
     for (auto [size, height] : {std::pair{10.0, -13}, std::pair{8.25, -11}, std::pair{9.75, -13}}) {
         b->Font(forms::MakeFont(L"Arial", size, 700, true));
         LOGFONTW lf{};
-        ASSERT_EQ(static_cast<int>(sizeof lf), ::GetObjectW(b->CaptionFont.get(), sizeof lf, &lf));
+        ASSERT_EQ(static_cast<int>(sizeof lf), ::GetObjectW(b->Buffer().Own(OBJ_FONT), sizeof lf, &lf));
         EXPECT_EQ(height, lf.lfHeight) << size;
         EXPECT_EQ(700, lf.lfWeight);
         EXPECT_EQ(1, lf.lfItalic);
         EXPECT_EQ(std::wstring(L"Arial"), lf.lfFaceName);
-        EXPECT_EQ(b->CaptionFont.get(), ::GetCurrentObject(b->BackBufferDC.get(), OBJ_FONT));
-        EXPECT_EQ(initial, b->InitialFont);
+        EXPECT_EQ(b->Buffer().Own(OBJ_FONT), ::GetCurrentObject(b->Buffer().dc(), OBJ_FONT));
+        EXPECT_EQ(initial, b->Buffer().First(OBJ_FONT));
         EXPECT_EQ(live, platform::LiveGdiCount());  // exactly one caption font at a time
     }
     b->UpdateCache(L"font");
@@ -400,24 +401,24 @@ TEST(Cache, PictureMeasuresBitmapsAndIcons) {
     void* bits = nullptr;
     HBITMAP dib = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     b->Picture(forms::PictureObject::FromBitmap(dib));
-    EXPECT_EQ(37, b->PictureWidth);
-    EXPECT_EQ(21, b->PictureHeight);
-    EXPECT_EQ(0, b->PictureKind);
+    EXPECT_EQ(37, qvButtons_HProbe::PictureWidth(*b));
+    EXPECT_EQ(21, qvButtons_HProbe::PictureHeight(*b));
+    EXPECT_EQ(0, qvButtons_HProbe::PictureKind(*b));
 
     HICON icon = static_cast<HICON>(::LoadImageW(nullptr, MAKEINTRESOURCEW(32516), IMAGE_ICON, 24, 24, LR_SHARED));
     ASSERT_NE(nullptr, icon);
     b->Picture(forms::PictureObject::FromIcon(::CopyIcon(icon)));
-    EXPECT_EQ(24, b->PictureWidth);
-    EXPECT_EQ(24, b->PictureHeight);
-    EXPECT_EQ(1, b->PictureKind);
+    EXPECT_EQ(24, qvButtons_HProbe::PictureWidth(*b));
+    EXPECT_EQ(24, qvButtons_HProbe::PictureHeight(*b));
+    EXPECT_EQ(1, qvButtons_HProbe::PictureKind(*b));
 
     const long live = platform::LiveGdiCount();
     b->UpdateCache(L"PICTURE");  // the icon's colour and mask images are released again
     EXPECT_EQ(live, platform::LiveGdiCount());
     b->Picture(nullptr);
-    EXPECT_EQ(0, b->PictureWidth);
-    EXPECT_EQ(0, b->PictureHeight);
-    EXPECT_FALSE(b->PreparedImage);
+    EXPECT_EQ(0, qvButtons_HProbe::PictureWidth(*b));
+    EXPECT_EQ(0, qvButtons_HProbe::PictureHeight(*b));
+    EXPECT_FALSE(qvButtons_HProbe::PreparedImage(*b));
 }
 
 }  // namespace

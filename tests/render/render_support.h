@@ -12,6 +12,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/property_bag.h"
 #include "tests/buttons/host_window.h"
+#include "tests/support/qvbuttons_probe.h"
 
 namespace buttons::test {
 
@@ -50,7 +51,7 @@ inline forms::PropertyBag FlatFace(std::int32_t style, std::int32_t back) {
 
 inline std::int32_t Pixel(HDC dc, int x, int y) { return static_cast<std::int32_t>(::GetPixel(dc, x, y)); }
 inline std::int32_t WindowPixel(const qvButtons_H& b, int x, int y) { return Pixel(b.hDC(), x, y); }
-inline std::int32_t BufferPixel(const qvButtons_H& b, int x, int y) { return Pixel(b.BackBufferDC.get(), x, y); }
+inline std::int32_t BufferPixel(const qvButtons_H& b, int x, int y) { return Pixel(b.Buffer().dc(), x, y); }
 
 // Paints the whole window (not the back buffer) in one colour, to see whether a
 // later repaint reaches it.
@@ -65,7 +66,7 @@ inline void PaintWindow(const qvButtons_H& b, std::int32_t colour) {
 inline void PaintBuffer(const qvButtons_H& b, std::int32_t colour) {
     RECT r{0, 0, b.ScaleWidthPixels() + 2, b.ScaleHeightPixels() + 2};
     HBRUSH brush = ::CreateSolidBrush(static_cast<COLORREF>(colour));
-    ::FillRect(b.BackBufferDC.get(), &r, brush);
+    ::FillRect(b.Buffer().dc(), &r, brush);
     ::DeleteObject(brush);
 }
 

@@ -21,14 +21,13 @@ TEST(Resources, RepaintsKeepTheLiveGdiCountConstant) {
             auto b = MakeButton(host, 89, 41, bag);
             b->RedrawButton();
             const long afterFirst = LiveGdiCount();
-            for (std::uint8_t flags : {0, 1, 6, 7}) {
-                b->InputFlags = flags;
+            for (int flags : {0, 1, 6, 7}) {  // default outline 1, held down 2, pointer over 4
                 for (bool hovering : {false, true}) {
-                    b->Hovering = hovering;
+                    b->SetVisualState({hovering, (flags & 2) != 0, (flags & 4) != 0, (flags & 1) != 0});
                     for (int i = 0; i < 20; ++i) b->RedrawButton();
                 }
             }
-            b->Hovering = false;
+            b->SetVisualState({});
             EXPECT_EQ(afterFirst, LiveGdiCount()) << "style " << style << " gradient " << gradient;
         }
     }
@@ -40,10 +39,10 @@ TEST(Resources, TenThousandRepaintsOfTheSystemLookLeaveTheCountAsAfterTheFirst) 
     b->RedrawButton();
     const long afterFirst = LiveGdiCount();
     for (int i = 0; i < 10000; ++i) {
-        b->Hovering = (i % 3) == 0;
+        b->SetVisualState({.hovering = (i % 3) == 0});
         b->RedrawButton();
     }
-    b->Hovering = false;
+    b->SetVisualState({});
     EXPECT_EQ(afterFirst, LiveGdiCount());
 }
 
@@ -66,23 +65,25 @@ TEST(Resources, ACreatedThenDestroyedButtonLeavesTheCountWhereItWas) {
 
 TEST(Resources, TerminationPutsTheBackBuffersOwnObjectsBack) {
     auto b = MakeButton(test::SharedHost(), 89, 41, test::SystemLook());
-    HDC dc = b->BackBufferDC.get();
-    const HGDIOBJ brush = b->InitialBrush, pen = b->InitialPen, font = b->InitialFont, bitmap = b->InitialBitmap;
+    BackBuffer& buffer = qvButtons_HProbe::Buffer(*b);
+    HDC dc = buffer.dc();
+    const HGDIOBJ brush = buffer.First(OBJ_BRUSH), pen = buffer.First(OBJ_PEN), font = buffer.First(OBJ_FONT),
+                  bitmap = buffer.First(OBJ_BITMAP);
     // What a fresh memory DC holds: the stock white brush, black pen, system font.
     EXPECT_EQ(::GetStockObject(WHITE_BRUSH), brush);
     EXPECT_EQ(::GetStockObject(BLACK_PEN), pen);
     EXPECT_EQ(::GetStockObject(SYSTEM_FONT), font);
     EXPECT_NE(nullptr, bitmap);
-    b->ReleaseDrawingTools();
+    buffer.ReleaseTools();
     EXPECT_EQ(brush, ::GetCurrentObject(dc, OBJ_BRUSH));
     EXPECT_EQ(pen, ::GetCurrentObject(dc, OBJ_PEN));
     const long before = LiveGdiCount();
-    b->ReleaseBackBuffer();
-    EXPECT_FALSE(b->BackBufferDC);
-    EXPECT_FALSE(b->CaptionFont);
-    EXPECT_FALSE(b->BackBufferBitmap);
-    EXPECT_EQ(nullptr, b->InitialFont);
-    EXPECT_EQ(nullptr, b->InitialBitmap);
+    buffer.Release();
+    EXPECT_FALSE(buffer);
+    EXPECT_EQ(nullptr, buffer.Own(OBJ_FONT));
+    EXPECT_EQ(nullptr, buffer.Own(OBJ_BITMAP));
+    EXPECT_EQ(nullptr, buffer.First(OBJ_FONT));
+    EXPECT_EQ(nullptr, buffer.First(OBJ_BITMAP));
     EXPECT_EQ(before - 3, LiveGdiCount());  // caption font, bitmap and the DC
 }
 
@@ -103,10 +104,10 @@ TEST(Resources, SeventyThousandRepaintsLeaveTheProcessAbleToCreateGdiObjects) {
     auto b = MakeButton(test::SharedHost(), 89, 41, test::SystemLook());
     b->Caption(L"SOS");
     for (int i = 0; i < 70000; ++i) {
-        b->Hovering = (i % 2) == 0;
+        b->SetVisualState({.hovering = (i % 2) == 0});
         b->RedrawButton();
     }
-    b->Hovering = false;
+    b->SetVisualState({});
     b->RedrawButton();
     EXPECT_TRUE(CanStillCreateGdiObjects());
     // The last repaint still reached the window: the bottom band is the face colour.

@@ -50,10 +50,10 @@ TEST(Shapes, RectangleCornersTrimmedByStyle) {
         EXPECT_EQ(c.bottomRight, r.Has(w - 1, h - 1)) << c.style;
         EXPECT_TRUE(r.Has(3, 3)) << c.style;
         EXPECT_TRUE(r.Has(w - 4, h - 4)) << c.style;
-        EXPECT_EQ(0, b->FlatLeft);
-        EXPECT_EQ(w, b->FlatRight);
-        EXPECT_FALSE(b->OuterEdgeRegion);
-        EXPECT_FALSE(b->InnerEdgeRegion);
+        EXPECT_EQ(0, qvButtons_HProbe::FlatLeft(*b));
+        EXPECT_EQ(w, qvButtons_HProbe::FlatRight(*b));
+        EXPECT_FALSE(qvButtons_HProbe::OuterEdgeRegion(*b));
+        EXPECT_FALSE(qvButtons_HProbe::InnerEdgeRegion(*b));
     }
     // Pixels next to a trimmed corner stay.
     auto framed = Shaped(bsFramedBevel, ShapeRectangle, w, h);
@@ -66,22 +66,22 @@ TEST(Shapes, SlantedButtonsWidenInStepsOfFiveUntilTheFlatPartFits) {
     // 40 high: slant 41. 30 wide grows to 50 (50 - 41 >= 5).
     auto narrow = Shaped(bsFlat, ShapeSlantLeft, 30, 40);
     EXPECT_EQ(50, narrow->ScaleWidthPixels());
-    EXPECT_EQ(41, narrow->FlatLeft);
-    EXPECT_EQ(50, narrow->FlatRight);
+    EXPECT_EQ(41, qvButtons_HProbe::FlatLeft(*narrow));
+    EXPECT_EQ(50, qvButtons_HProbe::FlatRight(*narrow));
     EXPECT_FALSE(narrow->DelayDrawingFlag());
     // 60 wide is kept; the right slant leaves SW - (SH + 1) flat.
     auto wide = Shaped(bsFlat, ShapeSlantRight, 60, 40);
     EXPECT_EQ(60, wide->ScaleWidthPixels());
-    EXPECT_EQ(0, wide->FlatLeft);
-    EXPECT_EQ(19, wide->FlatRight);
+    EXPECT_EQ(0, qvButtons_HProbe::FlatLeft(*wide));
+    EXPECT_EQ(19, qvButtons_HProbe::FlatRight(*wide));
     const WindowRegion r(wide->hWnd());
     EXPECT_TRUE(r.Has(0, 0));
     EXPECT_TRUE(r.Has(19, 0));
     EXPECT_FALSE(r.Has(59, 0));   // cut away by the slant
     EXPECT_TRUE(r.Has(57, 39));
     auto both = Shaped(bsFramedBevel, ShapeSlantBoth, 100, 40);
-    EXPECT_EQ(41, both->FlatLeft);
-    EXPECT_EQ(59, both->FlatRight);
+    EXPECT_EQ(41, qvButtons_HProbe::FlatLeft(*both));
+    EXPECT_EQ(59, qvButtons_HProbe::FlatRight(*both));
 }
 
 TEST(Shapes, SlantRightTrimsOnlyTheStraightSide) {
@@ -94,11 +94,11 @@ TEST(Shapes, SlantRightTrimsOnlyTheStraightSide) {
 
 TEST(Shapes, OvalsGetEdgeRegionsAndKeepTheirRingOutsideTheOuterOne) {
     auto b = Shaped(bsFlat, ShapeOval, 80, 40);
-    ASSERT_TRUE(b->OuterEdgeRegion);
-    ASSERT_TRUE(b->InnerEdgeRegion);
-    EXPECT_TRUE(::PtInRegion(b->InnerEdgeRegion.get(), 40, 20));
-    EXPECT_FALSE(::PtInRegion(b->OuterEdgeRegion.get(), 40, 0));
-    EXPECT_TRUE(::PtInRegion(b->OuterEdgeRegion.get(), 40, 1));
+    ASSERT_TRUE(qvButtons_HProbe::OuterEdgeRegion(*b));
+    ASSERT_TRUE(qvButtons_HProbe::InnerEdgeRegion(*b));
+    EXPECT_TRUE(::PtInRegion(qvButtons_HProbe::InnerEdgeRegion(*b), 40, 20));
+    EXPECT_FALSE(::PtInRegion(qvButtons_HProbe::OuterEdgeRegion(*b), 40, 0));
+    EXPECT_TRUE(::PtInRegion(qvButtons_HProbe::OuterEdgeRegion(*b), 40, 1));
     const WindowRegion r(b->hWnd());
     EXPECT_TRUE(r.Has(40, 0));
     EXPECT_FALSE(r.Has(0, 0));
@@ -111,8 +111,8 @@ TEST(Shapes, OvalsGetEdgeRegionsAndKeepTheirRingOutsideTheOuterOne) {
 TEST(Shapes, PictureShapeWithoutPictureKeepsTheOldRegionAndGetsNoEdgeRegions) {
     auto b = Shaped(bsFlat, ShapeCustom, 60, 30);
     EXPECT_EQ(ShapeCustom, b->ButtonShape());
-    EXPECT_FALSE(b->OuterEdgeRegion);
-    EXPECT_FALSE(b->InnerEdgeRegion);
+    EXPECT_FALSE(qvButtons_HProbe::OuterEdgeRegion(*b));
+    EXPECT_FALSE(qvButtons_HProbe::InnerEdgeRegion(*b));
     const WindowRegion r(b->hWnd());
     EXPECT_EQ(ERROR, r.kind);  // never given one
 }
@@ -129,19 +129,19 @@ TEST(Shapes, CustomClickMovesThePressedButtonWithoutRepaintingAndBackOnRelease) 
         return p;
     };
     const POINT start = position();
-    b->InputFlags = qvButtons_H::HeldDown | qvButtons_H::PointerOver;
+    b->SetVisualState({.heldDown = true, .pointerOver = true});
     test::PaintBuffer(*b, 0x00FF00);  // a repaint would have replaced this
     b->RedrawButton();
-    EXPECT_TRUE(b->ClickMoved);
+    EXPECT_TRUE(qvButtons_HProbe::ClickMoved(*b));
     EXPECT_EQ(start.x + 1, position().x);
     EXPECT_EQ(start.y + 1, position().y);
     EXPECT_EQ(0x00FF00, BufferPixel(*b, 30, 15));  // the old image only moved with the window
     b->RedrawButton();  // still pressed: painted normally where it stands
     EXPECT_EQ(start.x + 1, position().x);
     EXPECT_EQ(0x336699, BufferPixel(*b, 30, 15));
-    b->InputFlags = 0;
+    b->SetVisualState({});
     b->RedrawButton();
-    EXPECT_FALSE(b->ClickMoved);
+    EXPECT_FALSE(qvButtons_HProbe::ClickMoved(*b));
     EXPECT_EQ(start.x, position().x);
     EXPECT_EQ(start.y, position().y);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "forms/colors.h"
 #include "forms/property_bag.h"
 
 namespace buttonshot {
@@ -13,7 +14,7 @@ struct ButtonDescription {
     int height = 41;
     bool userMode = true;
     bool displayAsDefault = false;
-    std::int32_t containerBackColor = static_cast<std::int32_t>(0x8000000F);
+    std::int32_t containerBackColor = forms::kButtonFace;
     forms::PropertyBag properties;
     bool hovering = false;
     bool heldDown = false;

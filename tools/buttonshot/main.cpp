@@ -77,15 +77,7 @@ int Render(const std::wstring& descriptionPath, const std::wstring& outPath) {
     button.Create(stage.hwnd(), 0, 0, d.width, d.height, &d.properties);
     PumpMessages();
 
-    button.Hovering = d.hovering;
-    auto setBit = [&](std::uint8_t bit, bool on) {
-        if (on) button.InputFlags |= bit;
-        else button.InputFlags &= static_cast<std::uint8_t>(~bit);
-    };
-    setBit(buttons::qvButtons_H::HeldDown, d.heldDown);
-    setBit(buttons::qvButtons_H::PointerOver, d.pointerOver);
-    setBit(buttons::qvButtons_H::DefaultOutline, d.defaultOutline);
-    button.PressedLook = d.pressedLook;
+    button.SetVisualState({d.hovering, d.heldDown, d.pointerOver, d.defaultOutline, d.pressedLook});
     button.Refresh();
     PumpMessages();
     ::GdiFlush();
@@ -94,7 +86,7 @@ int Render(const std::wstring& descriptionPath, const std::wstring& outPath) {
     if (!buttonshot::WriteBmp24(screen.get(), 0, 0, d.width, d.height, outPath))
         throw std::runtime_error("cannot write " + platform::ToUtf8(outPath));
     // The state was set by hand: no hover timer runs, so none must be stopped.
-    button.Hovering = false;
+    button.SetVisualState({});
     return 0;
 }
 

@@ -38,17 +38,16 @@ struct State {
     std::int32_t mode;
     bool value;
     bool enabled;
-    std::uint8_t flags;
-    bool hovering;
+    qvButtons_H::VisualState look;
 };
 const State kStates[kColumns] = {
-    {L"rest", 0, false, true, 0, false},
-    {L"hover", 0, false, true, qvButtons_H::PointerOver, true},
-    {L"pressed", 0, false, true, qvButtons_H::PointerOver | qvButtons_H::HeldDown, true},
-    {L"default outline", 0, false, true, qvButtons_H::DefaultOutline, false},
-    {L"checked box", 1, true, true, 0, false},
-    {L"disabled", 0, false, false, 0, false},
-    {L"disabled box", 1, false, false, 0, false},
+    {L"rest", 0, false, true, {}},
+    {L"hover", 0, false, true, {.hovering = true, .pointerOver = true}},
+    {L"pressed", 0, false, true, {.hovering = true, .heldDown = true, .pointerOver = true}},
+    {L"default outline", 0, false, true, {.defaultOutline = true}},
+    {L"checked box", 1, true, true, {}},
+    {L"disabled", 0, false, false, {}},
+    {L"disabled box", 1, false, false, {}},
 };
 
 struct Block {
@@ -91,8 +90,7 @@ void Configure(qvButtons_H& b, std::int32_t style, const Block& block, const Sta
     b.Mode(state.mode);
     b.Value(state.value);
     b.Enabled(state.enabled);
-    b.InputFlags = state.flags;
-    b.Hovering = state.hovering;
+    b.SetVisualState(state.look);
     b.DelayDrawing(false);
 }
 
@@ -104,7 +102,7 @@ void CopyButton(qvButtons_H& b, HDC sheet, int x, int y) {
         ::OffsetRgn(region.get(), x, y);
         ::SelectClipRgn(sheet, region.get());
     }
-    ::BitBlt(sheet, x, y, b.ScaleWidthPixels(), b.ScaleHeightPixels(), b.BackBufferDC.get(), 0, 0, SRCCOPY);
+    ::BitBlt(sheet, x, y, b.ScaleWidthPixels(), b.ScaleHeightPixels(), b.Buffer().dc(), 0, 0, SRCCOPY);
     ::SelectClipRgn(sheet, nullptr);
 }
 

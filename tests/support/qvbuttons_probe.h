@@ -1,0 +1,33 @@
+// White-box access to the private state of qvButtons_H, for the tests that check
+// the caches, the layout and the back buffer directly.
+#pragma once
+
+#include "buttons/qvbuttons_h.h"
+
+namespace buttons {
+
+struct qvButtons_HProbe {
+    static std::int32_t& FaceColor(qvButtons_H& b) { return b.FaceColor; }
+    static std::int32_t& PressedFaceColor(qvButtons_H& b) { return b.PressedFaceColor; }
+    static std::int32_t& HoverFaceColor(qvButtons_H& b) { return b.HoverFaceColor; }
+    static std::int32_t& CheckedFaceColor(qvButtons_H& b) { return b.CheckedFaceColor; }
+    static std::int32_t& PictureWidth(qvButtons_H& b) { return b.PictureWidth; }
+    static std::int32_t& PictureHeight(qvButtons_H& b) { return b.PictureHeight; }
+    static std::int32_t PictureKind(const qvButtons_H& b) { return b.PictureKind; }
+    static std::int16_t& ImagePixels(qvButtons_H& b) { return b.ImagePixels; }
+    static std::int16_t ImagePixels(const qvButtons_H& b) { return b.ImagePixels; }
+    static RECT& CaptionRect(qvButtons_H& b) { return b.CaptionRect; }
+    static const RECT& CaptionRect(const qvButtons_H& b) { return b.CaptionRect; }
+    static const RECT& ImageRect(const qvButtons_H& b) { return b.ImageRect; }
+    static std::int32_t FlatLeft(const qvButtons_H& b) { return b.FlatLeft; }
+    static std::int32_t FlatRight(const qvButtons_H& b) { return b.FlatRight; }
+    static HRGN OuterEdgeRegion(const qvButtons_H& b) { return b.OuterEdgeRegion.get(); }
+    static HRGN InnerEdgeRegion(const qvButtons_H& b) { return b.InnerEdgeRegion.get(); }
+    static HBITMAP PreparedImage(const qvButtons_H& b) { return b.PreparedImage.get(); }
+    static bool ClickMoved(const qvButtons_H& b) { return b.ClickMoved; }
+    static std::int32_t ContainerBackRGB(const qvButtons_H& b) { return b.ContainerBackRGB; }
+    static const std::wstring& ContainerHandleText(const qvButtons_H& b) { return b.ContainerHandleText; }
+    static BackBuffer& Buffer(qvButtons_H& b) { return b.backBuffer_; }
+};
+
+}  // namespace buttons
