@@ -1,11 +1,13 @@
 #include "forms/check_box.h"
 
+#include "forms/control_font.h"
+
 namespace forms {
 
 CheckBox::CheckBox(Form& form, const ControlDescription& d)
     : Control(form, d),
       hwnd_(CreateChild(L"BUTTON", BS_AUTOCHECKBOX | (d.tabIndex >= 0 ? WS_TABSTOP : 0))),
-      font_(CreateControlFont(d.font.value_or(FontSpec{}))) {
+      font_(CreateControlFont(d.font.value_or(FontObject{}))) {
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetValue(d.value);
     Place(hwnd_);

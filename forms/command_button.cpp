@@ -1,5 +1,6 @@
 #include "forms/command_button.h"
 
+#include "forms/control_font.h"
 #include "forms/window_text.h"
 
 namespace forms {
@@ -7,7 +8,7 @@ namespace forms {
 CommandButton::CommandButton(Form& form, const ControlDescription& d)
     : Control(form, d),
       hwnd_(CreateChild(L"BUTTON", BS_PUSHBUTTON | (d.tabIndex >= 0 ? WS_TABSTOP : 0))),
-      font_(CreateControlFont(d.font.value_or(FontSpec{}))) {
+      font_(CreateControlFont(d.font.value_or(FontObject{}))) {
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     Place(hwnd_);
 }

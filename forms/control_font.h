@@ -1,32 +1,16 @@
-// Fonts of the forms' controls, described by name, size in points, weight and
-// style flags (the same object the button descriptions store as "font").
+// Fonts of the forms' controls, made from the font description the buttons use too
+// (FontObject; read from JSON by FontObjectFromJson).
 #pragma once
 
-#include <string>
-
-#include <nlohmann/json_fwd.hpp>
-
+#include "forms/font_object.h"
 #include "platform/handles.h"
 
 namespace forms {
-
-struct FontSpec {
-    std::wstring name = L"MS Sans Serif";
-    double size = 8.25;  // points
-    int weight = 400;    // 700 is bold
-    bool italic = false;
-    bool underline = false;
-    bool strikethrough = false;
-};
-
-// {"name", "size", "weight", "bold", "italic", "underline", "strikethrough"}; missing
-// members keep the defaults above ("bold": true means weight 700).
-FontSpec FontFromJson(const nlohmann::json& value);
 
 // Character height in pixels for a point size on this screen (negative, as
 // LOGFONT wants it: -13 for 9.75 pt at 96 dpi).
 int FontHeightForPoints(double points);
 
-platform::Font CreateControlFont(const FontSpec& font);
+platform::Font CreateControlFont(const FontObject& font);
 
 }  // namespace forms

@@ -42,7 +42,6 @@ public:
         Place(button_->Handle());
     }
     HWND Handle() const override { return button_->Handle(); }
-    void OnCommand(WORD notifyCode) override { button_->OnParentCommand(notifyCode); }
     HostedButton& Button() { return *button_; }
 
 private:

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "forms/colors.h"
+#include "forms/property_bag.h"
 #include "platform/text.h"
 
 namespace forms {
@@ -33,7 +34,7 @@ ControlDescription ParseControl(const nlohmann::json& c) {
     d.caption = Text(c, "caption");
     if (d.caption.empty() && d.properties.contains("caption"))
         d.caption = platform::FromUtf8(d.properties["caption"].get<std::string>());
-    if (c.contains("font")) d.font = FontFromJson(c["font"]);
+    if (c.contains("font")) d.font = *FontObjectFromJson(c["font"]);
     d.foreColor = OptionalColor(c, "foreColor");
     d.backColor = OptionalColor(c, "backColor");
     d.fillColor = OptionalColor(c, "fillColor");

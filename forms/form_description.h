@@ -21,7 +21,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "forms/control_font.h"
+#include "forms/colors.h"
+#include "forms/font_object.h"
 
 namespace forms {
 
@@ -30,7 +31,7 @@ struct ControlDescription {
     std::string kind;
     int left = 0, top = 0, width = 0, height = 0;  // twips
     std::wstring caption;
-    std::optional<FontSpec> font;
+    std::optional<FontObject> font;
     std::optional<std::uint32_t> foreColor;
     std::optional<std::uint32_t> backColor;
     std::optional<std::uint32_t> fillColor;
@@ -49,7 +50,7 @@ struct FormDescription {
     std::wstring name;
     std::wstring caption;
     int clientWidth = 0, clientHeight = 0;  // twips
-    std::uint32_t backColor = 0x8000000F;
+    std::uint32_t backColor = static_cast<std::uint32_t>(kButtonFace);
     std::wstring picture;  // name of a BITMAP resource drawn at the top-left, or empty
     std::vector<ControlDescription> controls;
 };

@@ -3,8 +3,8 @@
 // A window uses a button only through `Caption`/`SetCaption`, the host-side `Tag`
 // text and the `Click` callback. Which control stands behind it is chosen by the
 // control kind of the form description ("qvButtons_H"): a factory registered for
-// that kind makes it; when none is registered the form shows an ordinary push
-// button with the caption (the "caption" stored property), place, size and tab order.
+// that kind makes it; a form that uses a kind no factory is registered for fails to
+// load with an error that names the kind.
 //
 // A factory receives the placement (parent form window, pixels, tab index, the
 // container's stored back colour) and the description's "properties" object: the
@@ -21,6 +21,8 @@
 #include <string>
 
 #include <nlohmann/json_fwd.hpp>
+
+#include "forms/colors.h"
 
 namespace forms {
 
@@ -39,9 +41,6 @@ public:
     // Raised by the control when it is clicked.
     std::function<void()> Click;
 
-    // A WM_COMMAND the button's window sent to its form (only system buttons send one).
-    virtual void OnParentCommand(WORD /*notifyCode*/) {}
-
 protected:
     void RaiseClick() {
         if (Click) Click();
@@ -56,7 +55,7 @@ struct ButtonPlacement {
     std::wstring name;  // the designer's name, e.g. qvButtons_H4
     int x = 0, y = 0, width = 0, height = 0;  // pixels in the parent's client area
     int tabIndex = -1;
-    std::uint32_t containerBackColor = 0x8000000F;
+    std::uint32_t containerBackColor = static_cast<std::uint32_t>(kButtonFace);
 };
 
 using ButtonFactory =
@@ -66,7 +65,7 @@ using ButtonFactory =
 void RegisterButtonFactory(const std::string& kind, ButtonFactory factory);
 bool IsButtonKind(const std::string& kind);
 
-// A button of `kind` from its factory, or the ordinary push button.
+// A button of `kind` from its factory; throws std::runtime_error when none is registered.
 std::unique_ptr<HostedButton> CreateHostedButton(const std::string& kind, const ButtonPlacement& placement,
                                                  const nlohmann::json& properties);
 

@@ -1,6 +1,7 @@
 #include "forms/label.h"
 
 #include "forms/colors.h"
+#include "forms/control_font.h"
 #include "forms/form.h"
 
 namespace forms {
@@ -8,8 +9,8 @@ namespace forms {
 Label::Label(Form& form, const ControlDescription& d)
     : Control(form, d),
       caption_(d.caption),
-      font_(CreateControlFont(d.font.value_or(FontSpec{}))),
-      foreColor_(ToRgb(d.foreColor.value_or(0x80000012))),
+      font_(CreateControlFont(d.font.value_or(FontObject{}))),
+      foreColor_(ToRgb(d.foreColor.value_or(static_cast<std::uint32_t>(kButtonText)))),
       transparent_(d.backStyle == 0),
       backColor_(ToRgb(d.backColor.value_or(form.BackColor()))),
       align_(d.alignment == 2 ? DT_CENTER : d.alignment == 1 ? DT_RIGHT : DT_LEFT),

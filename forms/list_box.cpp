@@ -1,12 +1,14 @@
 #include "forms/list_box.h"
 
+#include "forms/control_font.h"
+
 namespace forms {
 
 ListBox::ListBox(Form& form, const ControlDescription& d)
     : Control(form, d),
       hwnd_(CreateChild(L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | (d.tabIndex >= 0 ? WS_TABSTOP : 0),
                         WS_EX_CLIENTEDGE)),
-      font_(CreateControlFont(d.font.value_or(FontSpec{}))) {
+      font_(CreateControlFont(d.font.value_or(FontObject{}))) {
     ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     Place(hwnd_);
 }

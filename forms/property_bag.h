@@ -77,8 +77,10 @@ private:
     void Store(const std::wstring& key, Value value, bool isDefault);
 };
 
-// Reads a font object {"name","size","weight","italic","underline","strikethrough"};
-// missing members take MS Sans Serif 8.25 pt, weight 400, all flags off.
+// Reads a font object {"name","size","weight","bold","italic","underline","strikethrough"};
+// missing members take MS Sans Serif 8.25 pt, weight 400, all flags off. "weight"
+// wins over "bold", which means 700 (true) or 400 only where no weight is given.
+// Throws PropertyError for anything else than such an object.
 FontRef FontObjectFromJson(const nlohmann::json& font);
 nlohmann::ordered_json FontObjectToJson(const FontObject& font);
 
