@@ -18,8 +18,8 @@ void qvButtons_H::HoverStartTest(std::int16_t button) {
     InputFlags |= PointerOver;
     bool on = true;
     if (MouseOnButton) MouseOnButton(on);
-    ::SetPropA(hWnd(), "qv_ClassID", reinterpret_cast<HANDLE>(this));
-    ::SetPropA(hWnd(), "qv_TimerID", reinterpret_cast<HANDLE>(HoverTimerId));
+    ::SetPropW(hWnd(), L"qv_ClassID", reinterpret_cast<HANDLE>(this));
+    ::SetPropW(hWnd(), L"qv_TimerID", reinterpret_cast<HANDLE>(HoverTimerId));
     ::SetTimer(hWnd(), HoverTimerId, HoverTimerInterval, &HoverTimerProc);
     Hovering = true;
     delayDrawing_ = false;
@@ -41,8 +41,8 @@ void qvButtons_H::CheckHoverEnd(UINT_PTR timerId) {
 
 // modQvTimer
 void CALLBACK HoverTimerProc(HWND hwnd, UINT, UINT_PTR, DWORD) {
-    auto* control = static_cast<qvButtons_H*>(::GetPropA(hwnd, "qv_ClassID"));
-    const auto timerId = reinterpret_cast<UINT_PTR>(::GetPropA(hwnd, "qv_TimerID"));
+    auto* control = static_cast<qvButtons_H*>(::GetPropW(hwnd, L"qv_ClassID"));
+    const auto timerId = reinterpret_cast<UINT_PTR>(::GetPropW(hwnd, L"qv_TimerID"));
     if (!control) return;
     try {
         control->CheckHoverEnd(timerId);

@@ -82,8 +82,7 @@ void qvButtons_H::OnKeyDown(std::int16_t& keyCode, std::int16_t shift) {
                             : keyCode == kLeft ? 0x004B0001 : 0x00480001;
         const WPARAM key = static_cast<WPARAM>(keyCode);
         keyCode = 0;
-        const HWND container = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(ContainerHandleText)));
-        ::PostMessageA(container, WM_KEYDOWN, key, scan);
+        ::PostMessageW(ContainerHandle(), WM_KEYDOWN, key, scan);
     }
     if (keyCode == kSpace && !(InputFlags & HeldDown)) {
         InputFlags |= PointerOver | HeldDown;

@@ -7,18 +7,18 @@
 namespace buttons {
 namespace {
 
-std::string SlotKey(int slot) { return "qv_Obj" + std::to_string(slot); }
+std::wstring SlotKey(int slot) { return L"qv_Obj" + std::to_wstring(slot); }
 
 qvButtons_H* Member(HWND container, int slot) {
-    return static_cast<qvButtons_H*>(::GetPropA(container, SlotKey(slot).c_str()));
+    return static_cast<qvButtons_H*>(::GetPropW(container, SlotKey(slot).c_str()));
 }
 
 }  // namespace
 
 bool qvButtons_H::OptionToggle(OptionAction action) {
     // Reading the container and the count may fail loudly; the rest quietly.
-    const HWND container = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(ContainerHandleText)));
-    const auto stored = reinterpret_cast<std::uintptr_t>(::GetPropA(container, "qv_OptCount"));
+    const HWND container = ContainerHandle();
+    const auto stored = reinterpret_cast<std::uintptr_t>(::GetPropW(container, L"qv_OptCount"));
     if (stored > 32767) throw std::overflow_error("Overflow");
     const int count = static_cast<int>(stored);
     bool result = false;
@@ -33,20 +33,20 @@ bool qvButtons_H::OptionToggle(OptionAction action) {
         case OptionLeave: {
             bool passed = false;
             for (int i = 1; i <= count; ++i) {
-                HANDLE entry = ::GetPropA(container, SlotKey(i).c_str());
-                if (passed) ::SetPropA(container, SlotKey(i - 1).c_str(), entry);
+                HANDLE entry = ::GetPropW(container, SlotKey(i).c_str());
+                if (passed) ::SetPropW(container, SlotKey(i - 1).c_str(), entry);
                 else if (entry == static_cast<HANDLE>(this)) passed = true;
             }
             // A button that is not registered leaves the registry as it is.
             if (!passed) break;
-            ::RemovePropA(container, SlotKey(count).c_str());
-            if (count == 1) ::RemovePropA(container, "qv_OptCount");
-            else ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
+            ::RemovePropW(container, SlotKey(count).c_str());
+            if (count == 1) ::RemovePropW(container, L"qv_OptCount");
+            else ::SetPropW(container, L"qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
             break;
         }
         case OptionJoin:
-            ::SetPropA(container, "qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count + 1)));
-            ::SetPropA(container, SlotKey(count + 1).c_str(), static_cast<HANDLE>(this));
+            ::SetPropW(container, L"qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count + 1)));
+            ::SetPropW(container, SlotKey(count + 1).c_str(), static_cast<HANDLE>(this));
             break;
         case OptionAskChecked:
             for (int i = 1; i <= count; ++i) {

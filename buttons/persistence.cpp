@@ -21,6 +21,10 @@ void IgnoringErrors(Step step) {
 
 }  // namespace
 
+HWND qvButtons_H::ContainerHandle() const {
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(std::stoull(ContainerHandleText)));
+}
+
 forms::FontRef qvButtons_H::NewInstanceFont() const {
     // A copy: changing the button's font (FontStyle) must not change the form's.
     if (Parent().IsMdiForm || !Parent().Font) return forms::DefaultHostFont();

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/message_box.h"
+#include "platform/text.h"
 
 namespace buttons {
 
@@ -93,7 +94,7 @@ void qvButtons_H::OnResize() { ResizeProcessing(); }
 
 void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
     try {
-        if (::CompareStringOrdinal(name.c_str(), -1, L"DisplayAsDefault", -1, TRUE) == CSTR_EQUAL) {
+        if (platform::SameTextIgnoringCase(name, L"DisplayAsDefault")) {
             const bool outline = Ambient().DisplayAsDefault && (showFocusRect_ || !UserMode());
             if (outline) InputFlags |= DefaultOutline;
             else InputFlags &= static_cast<std::uint8_t>(~DefaultOutline);
@@ -101,7 +102,7 @@ void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
             if (customInDesign) Hovering = outline;
             RedrawButton();
             if (customInDesign) Hovering = false;
-        } else if (::CompareStringOrdinal(name.c_str(), -1, L"BackColor", -1, TRUE) == CSTR_EQUAL) {
+        } else if (platform::SameTextIgnoringCase(name, L"BackColor")) {
             ContainerBackRGB = ResolveColor(Ambient().BackColor);
             if (buttonShape_ > ShapeSlantBoth || buttonStyle_ == bsHoverFrame) RedrawButton();
         }

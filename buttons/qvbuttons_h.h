@@ -255,6 +255,9 @@ private:
     // An information message box, shown only while the form is being designed.
     void DesignMessage(const std::wstring& text) const;
     void HoverStartTest(std::int16_t button);
+    // The window whose handle ContainerHandleText holds, as decimal text; throws
+    // std::invalid_argument (or std::out_of_range) for any other text.
+    HWND ContainerHandle() const;
     // The font of a new instance: a copy of the parent form's, the host's on an MDI form.
     forms::FontRef NewInstanceFont() const;
 

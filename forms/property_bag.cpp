@@ -12,11 +12,6 @@
 namespace forms {
 namespace {
 
-bool SameKey(const std::wstring& a, const std::wstring& b) {
-    return ::CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
-}
-
 [[noreturn]] void Mismatch(const std::wstring& key) {
     throw PropertyError("Type mismatch reading property " + platform::ToUtf8(key));
 }
@@ -77,13 +72,13 @@ std::int64_t WholeOf(const std::wstring& key, const PropertyBag::Value& value) {
 
 const PropertyBag::Value* PropertyBag::Find(const std::wstring& key) const {
     for (const auto& [name, value] : entries_)
-        if (SameKey(name, key)) return &value;
+        if (platform::SameTextIgnoringCase(name, key)) return &value;
     return nullptr;
 }
 
 PropertyBag::Value* PropertyBag::FindMutable(const std::wstring& key) {
     for (auto& [name, value] : entries_)
-        if (SameKey(name, key)) return &value;
+        if (platform::SameTextIgnoringCase(name, key)) return &value;
     return nullptr;
 }
 
@@ -94,7 +89,7 @@ void PropertyBag::Set(const std::wstring& key, Value value) {
 
 void PropertyBag::Remove(const std::wstring& key) {
     for (auto it = entries_.begin(); it != entries_.end(); ++it)
-        if (SameKey(it->first, key)) { entries_.erase(it); return; }
+        if (platform::SameTextIgnoringCase(it->first, key)) { entries_.erase(it); return; }
 }
 
 void PropertyBag::Store(const std::wstring& key, Value value, bool isDefault) {
@@ -167,8 +162,8 @@ bool PropertyBag::ReadBool(const std::wstring& key, bool def) const {
     if (!value) return def;
     if (auto b = std::get_if<bool>(value)) return *b;
     if (auto s = std::get_if<std::wstring>(value)) {
-        if (SameKey(*s, L"True")) return true;
-        if (SameKey(*s, L"False")) return false;
+        if (platform::SameTextIgnoringCase(*s, L"True")) return true;
+        if (platform::SameTextIgnoringCase(*s, L"False")) return false;
     }
     if (auto d = std::get_if<double>(value)) return *d != 0.0;
     return WholeOf(key, *value) != 0;

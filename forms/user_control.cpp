@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/screen.h"
+
 namespace forms {
 namespace {
 
@@ -56,8 +58,7 @@ void UserControl::Create(HWND container, int x, int y, int width, int height, co
 
 void UserControl::Save(PropertyBag& bag) {
     // The host's own extent entries come first, in HIMETRIC.
-    platform::WindowDC screen(nullptr);
-    const int dpiX = ::GetDeviceCaps(screen.get(), LOGPIXELSX), dpiY = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    const int dpiX = platform::ScreenDpi(LOGPIXELSX), dpiY = platform::ScreenDpi(LOGPIXELSY);
     bag.WriteInt32(L"_ExtentX", ::MulDiv(static_cast<int>(ScaleWidth()), 2540, dpiX));
     bag.WriteInt32(L"_ExtentY", ::MulDiv(static_cast<int>(ScaleHeight()), 2540, dpiY));
     OnWriteProperties(bag);

@@ -2,22 +2,15 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "services/versione.h"
 
 namespace launcher {
 
 std::wstring AppVersionText() {
     wchar_t path[MAX_PATH]{};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);
-    if (size == 0) return {};
-    std::vector<unsigned char> data(size);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!::GetFileVersionInfoW(path, 0, size, data.data()) ||
-        !::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || length < sizeof *info)
-        return {};
+    const std::optional<VS_FIXEDFILEINFO> info = services::ReadFixedFileInfo(path);
+    if (!info) return {};
     return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) +
            L"." + std::to_wstring(HIWORD(info->dwFileVersionLS));
 }

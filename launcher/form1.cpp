@@ -59,7 +59,7 @@ void Form1::StartUp() {
         platform::ShowMessage(kFolderNotCreated);
         return;
     }
-    if (!services::DirExists(LocalToolFolder)) ::CreateDirectoryW(LocalToolFolder.c_str(), nullptr);
+    services::MakeFolderIfMissing(LocalToolFolder);
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
@@ -104,7 +104,7 @@ void Form1::ShowAcceptanceDialog() {
 void Form1::LaunchTool() {
     ShowAcceptanceDialog();
     if (GetCheckBox(L"Check1").Value() != 1) return;
-    if (!services::DirExists(LocalToolFolder)) ::CreateDirectoryW(LocalToolFolder.c_str(), nullptr);
+    services::MakeFolderIfMissing(LocalToolFolder);
 
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     const std::wstring section = std::to_wstring(SelectedToolIndex);

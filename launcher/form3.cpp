@@ -14,7 +14,7 @@ Form3::Form3() : Form(forms::LoadFormDescription(L"FORM3")) {}
 
 void Form3::OnLoad() {
     progress_.emplace(*this);
-    if (!services::DirExists(LocalToolFolder)) ::CreateDirectoryW(LocalToolFolder.c_str(), nullptr);
+    services::MakeFolderIfMissing(LocalToolFolder);
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     auto& names = GetListBox(L"List1");
     auto& executables = GetListBox(L"List2");

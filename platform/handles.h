@@ -112,31 +112,4 @@ private:
     HGDIOBJ old_;
 };
 
-// A window timer, killed when its owner goes.
-class Timer {
-public:
-    Timer() = default;
-    Timer(HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc = nullptr) noexcept { start(hwnd, id, ms, proc); }
-    ~Timer() { stop(); }
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
-    bool start(HWND hwnd, UINT_PTR id, UINT ms, TIMERPROC proc = nullptr) noexcept {
-        stop();
-        if (::SetTimer(hwnd, id, ms, proc) == 0) return false;
-        hwnd_ = hwnd;
-        id_ = id;
-        return true;
-    }
-    void stop() noexcept {
-        if (hwnd_) ::KillTimer(hwnd_, id_);
-        hwnd_ = nullptr;
-        id_ = 0;
-    }
-    bool running() const noexcept { return hwnd_ != nullptr; }
-
-private:
-    HWND hwnd_ = nullptr;
-    UINT_PTR id_ = 0;
-};
-
 }  // namespace platform

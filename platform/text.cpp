@@ -37,4 +37,9 @@ std::wstring ToUpper(std::wstring_view text) {
     return out;
 }
 
+bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
 }  // namespace platform

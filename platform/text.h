@@ -18,5 +18,7 @@ std::string ToUtf8(std::wstring_view text);
 
 // Upper-cases with the platform's rules (CharUpperBuffW).
 std::wstring ToUpper(std::wstring_view text);
+// Equal but for letter case (ordinal, as property names and keys are compared).
+bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b);
 
 }  // namespace platform

@@ -24,6 +24,10 @@ bool DirExists(std::wstring path) {
     return data.cFileName[0] != L'\0';
 }
 
+void MakeFolderIfMissing(const std::wstring& path) {
+    if (!DirExists(path)) ::CreateDirectoryW(path.c_str(), nullptr);
+}
+
 bool HttpExists(std::wstring& url) {
     if (platform::ToUpper(url.substr(0, 5)) != L"HTTP:") url = L"http://" + url;
     HttpRequest request;

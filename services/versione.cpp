@@ -59,29 +59,36 @@ std::wstring DriverName(DWORD subtype) {
 
 }  // namespace
 
-FileVersionRecord ReadFileVersion(std::wstring fileName) {
-    FileVersionRecord record;
+std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, std::wstring* failure) {
+    auto fail = [failure](const wchar_t* message) {
+        if (failure) *failure = message;
+        return std::nullopt;
+    };
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
-    if (size == 0) {
-        platform::ShowMessage(L"No version information available");
-        return record;
-    }
+    if (size == 0) return fail(L"No version information available");
     std::vector<BYTE> info(size);
-    if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, info.data())) {
-        platform::ShowMessage(L"Error getting version information");
-        return record;
-    }
+    if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, info.data())) return fail(L"Error getting version information");
     void* block = nullptr;
     UINT blockSize = 0;
     // A root block shorter than the structure would be read past its end.
-    if (!::VerQueryValueW(info.data(), L"\\", &block, &blockSize) || !block || blockSize < sizeof(VS_FIXEDFILEINFO)) {
-        platform::ShowMessage(L"Error getting fixed file version information");
-        return record;
-    }
+    if (!::VerQueryValueW(info.data(), L"\\", &block, &blockSize) || !block || blockSize < sizeof(VS_FIXEDFILEINFO))
+        return fail(L"Error getting fixed file version information");
     VS_FIXEDFILEINFO fixed;
     static_assert(sizeof(fixed) == 52);
     std::memcpy(&fixed, block, sizeof(fixed));
+    return fixed;
+}
+
+FileVersionRecord ReadFileVersion(std::wstring fileName) {
+    FileVersionRecord record;
+    std::wstring failure;
+    const std::optional<VS_FIXEDFILEINFO> read = ReadFixedFileInfo(fileName, &failure);
+    if (!read) {
+        platform::ShowMessage(failure);
+        return record;
+    }
+    const VS_FIXEDFILEINFO& fixed = *read;
 
     record.StructVersion = Word(HIWORD(fixed.dwStrucVersion)) + L"." + Word(LOWORD(fixed.dwStrucVersion));
     record.FileVersion = FourPart(fixed.dwFileVersionMS, fixed.dwFileVersionLS);

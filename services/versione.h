@@ -1,6 +1,9 @@
 // Reading the fixed version information (VS_FIXEDFILEINFO) of an executable.
 #pragma once
 
+#include <windows.h>
+
+#include <optional>
 #include <string>
 
 namespace services {
@@ -14,6 +17,10 @@ struct FileVersionRecord {
     std::wstring FileType;
     std::wstring FileSubtype;
 };
+
+// The file's fixed version block. Without one, nullopt, and `failure` (when given)
+// receives the message that says which step failed.
+std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, std::wstring* failure = nullptr);
 
 // Shows its own message (platform::ShowMessage) and returns an empty record when the
 // file has no usable version information.

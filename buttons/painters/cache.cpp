@@ -7,6 +7,7 @@
 
 #include "buttons/painters/colour.h"
 #include "platform/screen.h"
+#include "platform/text.h"
 
 namespace buttons {
 
@@ -34,19 +35,6 @@ LOGFONTW CaptionLogFont(std::wstring_view name, double points, int32_t weight, b
 double ScreenTwipsPerPixelY() {
     return 1440.0 / platform::ScreenDpi(LOGPIXELSY);
 }
-
-}  // namespace buttons
-
-namespace buttons {
-
-namespace {
-
-bool SameKey(std::wstring_view a, std::wstring_view b) {
-    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
-}  // namespace
 
 // Builds the caption font from Font and selects it into the back buffer; the font it
 // replaces is the back buffer's own the first time and the previous caption font after.
@@ -94,16 +82,16 @@ void qvButtons_H::MeasurePicture() {
 }
 
 void qvButtons_H::UpdateCache(std::wstring_view key) {
-    if (SameKey(key, L"BackColor")) {
+    if (platform::SameTextIgnoringCase(key, L"BackColor")) {
         const FaceColors colors =
             FaceColorsForStyle(ButtonStyle(), ResolveColor(BackColor()), ResolveColor(HoverBackColor()), CheckedFaceColor);
         FaceColor = colors.face;
         PressedFaceColor = colors.pressed;
         HoverFaceColor = colors.hover;
         CheckedFaceColor = colors.checked;
-    } else if (SameKey(key, L"Font")) {
+    } else if (platform::SameTextIgnoringCase(key, L"Font")) {
         UpdateCaptionFont();
-    } else if (SameKey(key, L"Picture")) {
+    } else if (platform::SameTextIgnoringCase(key, L"Picture")) {
         MeasurePicture();
     }
 }

@@ -250,9 +250,7 @@ bool qvButtons_H::ApplyCustomClickMove() {
     static constexpr POINT kPressOffset[9] = {{0, 0}, {0, -1}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}, {1, 0}, {0, 1}, {-1, 0}};
     const std::int32_t click = CustomClick();
     if (click < 1 || click > 8) return false;
-    HWND container = ContainerHwnd();
-    if (!ContainerHandleText.empty())
-        container = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::wcstoll(ContainerHandleText.c_str(), nullptr, 10)));
+    const HWND container = ContainerHandleText.empty() ? ContainerHwnd() : ContainerHandle();
     RECT r{};
     ::GetWindowRect(hWnd(), &r);
     POINT at{r.left, r.top};
