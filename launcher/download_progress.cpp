@@ -3,12 +3,21 @@
 #include "forms/screen_pointer.h"
 
 namespace launcher {
+namespace {
+
+// Designer names of the progress controls; Form1 and Form3 both carry them.
+constexpr const wchar_t* kMessageLabel = L"Label3";
+constexpr const wchar_t* kTrackShape = L"Shape2";
+constexpr const wchar_t* kFillShape = L"Shape1";
+constexpr const wchar_t* kPercentLabel = L"Label4";
+
+}  // namespace
 
 DownloadProgress::DownloadProgress(forms::Form& window)
-    : message_(window.GetLabel(L"Label3")),
-      track_(window.GetShape(L"Shape2")),
-      fill_(window.GetShape(L"Shape1")),
-      percent_(window.GetLabel(L"Label4")) {}
+    : message_(window.GetLabel(kMessageLabel)),
+      track_(window.GetShape(kTrackShape)),
+      fill_(window.GetShape(kFillShape)),
+      percent_(window.GetLabel(kPercentLabel)) {}
 
 void DownloadProgress::Show() {
     message_.SetVisible(true);

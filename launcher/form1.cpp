@@ -6,7 +6,8 @@
 #include "launcher/globals.h"
 #include "launcher/messages.h"
 #include "launcher/per_user_folder.h"
-#include "launcher/tool_fetch.h"
+#include "launcher/plain_file.h"
+#include "launcher/shell_open.h"
 #include "launcher/tool_start.h"
 #include "platform/message_box.h"
 #include "services/config.h"
@@ -15,6 +16,17 @@
 #include "services/versione.h"
 
 namespace launcher {
+namespace {
+
+// Designer names of the controls this window looks up.
+constexpr const wchar_t* kToolButton1 = L"qvButtons_H4";
+constexpr const wchar_t* kToolButton2 = L"qvButtons_H1";
+constexpr const wchar_t* kOtherButton = L"qvButtons_H3";
+constexpr const wchar_t* kWelcomeLabel = L"Label1";
+constexpr const wchar_t* kHostLabel = L"Label2";
+constexpr const wchar_t* kAcceptedBox = L"Check1";
+
+}  // namespace
 
 Form1::Form1() : Form(forms::LoadFormDescription(L"FORM1")) {}
 
@@ -25,17 +37,17 @@ Form1::~Form1() {
 
 void Form1::OnLoad() {
     progress_.emplace(*this);
-    GetButton(L"qvButtons_H4").Click = [this] { PressToolButton(1); };
-    GetButton(L"qvButtons_H1").Click = [this] { PressToolButton(2); };
-    GetButton(L"qvButtons_H3").Click = [this] { PressOther(); };
-    GetLabel(L"Label2").Click = [this] { ShellOpen(nullptr, L"http://" + GetLabel(L"Label2").Caption(), SW_SHOWNORMAL); };
+    GetButton(kToolButton1).Click = [this] { PressToolButton(1); };
+    GetButton(kToolButton2).Click = [this] { PressToolButton(2); };
+    GetButton(kOtherButton).Click = [this] { PressOther(); };
+    GetLabel(kHostLabel).Click = [this] { ShellOpen(nullptr, L"http://" + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL); };
     StartUp();
 }
 
 void Form1::StartUp() {
-    auto& hostLabel = GetLabel(L"Label2");
-    auto& left = GetButton(L"qvButtons_H4");
-    auto& middle = GetButton(L"qvButtons_H1");
+    auto& hostLabel = GetLabel(kHostLabel);
+    auto& left = GetButton(kToolButton1);
+    auto& middle = GetButton(kToolButton2);
     const Deployment& deployment = CurrentDeployment();
 
     ConfigFileName = L"norvelassist.ini";
@@ -52,7 +64,7 @@ void Form1::StartUp() {
         }
     }
 
-    GetLabel(L"Label1").SetCaption(kWelcomeText);
+    GetLabel(kWelcomeLabel).SetCaption(kWelcomeText);
 
     LocalToolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
     if (LocalToolFolder == L"\\Norvelassist") {
@@ -89,7 +101,7 @@ void Form1::PressToolButton(std::int16_t index) {
 }
 
 void Form1::PressOther() {
-    auto& accepted = GetCheckBox(L"Check1");
+    auto& accepted = GetCheckBox(kAcceptedBox);
     if (accepted.Value() == 0) ShowAcceptanceDialog();
     if (accepted.Value() != 1) return;
     if (!form3_ || !form3_->IsLoaded()) form3_ = std::make_unique<Form3>();
@@ -97,13 +109,13 @@ void Form1::PressOther() {
 }
 
 void Form1::ShowAcceptanceDialog() {
-    Form2 dialog(GetCheckBox(L"Check1"));
+    Form2 dialog(GetCheckBox(kAcceptedBox));
     dialog.ShowModal();
 }
 
 void Form1::LaunchTool() {
     ShowAcceptanceDialog();
-    if (GetCheckBox(L"Check1").Value() != 1) return;
+    if (GetCheckBox(kAcceptedBox).Value() != 1) return;
     services::MakeFolderIfMissing(LocalToolFolder);
 
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;

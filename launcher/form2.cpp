@@ -3,16 +3,26 @@
 #include "launcher/messages.h"
 
 namespace launcher {
+namespace {
+
+// Designer names of the controls this window looks up.
+constexpr const wchar_t* kClauseLabel = L"Label1";
+constexpr const wchar_t* kAcceptBox = L"Check1";
+constexpr const wchar_t* kAcceptLabel = L"Label3";
+constexpr const wchar_t* kProceedButton = L"Command1";
+constexpr const wchar_t* kCancelButton = L"Command2";
+
+}  // namespace
 
 Form2::Form2(forms::CheckBox& acceptance) : Form(forms::LoadFormDescription(L"FORM2")), acceptance_(acceptance) {}
 
 void Form2::OnLoad() {
-    GetLabel(L"Label1").SetCaption(kClauseText);
-    auto& box = GetCheckBox(L"Check1");
-    auto& proceed = GetCommandButton(L"Command1");
+    GetLabel(kClauseLabel).SetCaption(kClauseText);
+    auto& box = GetCheckBox(kAcceptBox);
+    auto& proceed = GetCommandButton(kProceedButton);
 
     box.Click = [&proceed] { proceed.SetEnabled(!proceed.Enabled()); };
-    GetLabel(L"Label3").Click = [&box, &proceed] {
+    GetLabel(kAcceptLabel).Click = [&box, &proceed] {
         if (proceed.Enabled()) {
             box.SetValue(0);
             proceed.SetEnabled(false);
@@ -25,7 +35,7 @@ void Form2::OnLoad() {
         acceptance_.SetValue(1);
         Unload();
     };
-    GetCommandButton(L"Command2").Click = [this] { Unload(); };
+    GetCommandButton(kCancelButton).Click = [this] { Unload(); };
 }
 
 }  // namespace launcher

@@ -2,13 +2,22 @@
 
 #include "launcher/globals.h"
 #include "launcher/messages.h"
-#include "launcher/tool_fetch.h"
+#include "launcher/plain_file.h"
 #include "launcher/tool_start.h"
 #include "platform/message_box.h"
 #include "services/config.h"
 #include "services/probe.h"
 
 namespace launcher {
+namespace {
+
+// Designer names of the controls this window looks up.
+constexpr const wchar_t* kNameList = L"List1";
+constexpr const wchar_t* kExecutableList = L"List2";
+constexpr const wchar_t* kDownloadButton = L"qvButtons_H4";
+constexpr const wchar_t* kCancelButton = L"qvButtons_H1";
+
+}  // namespace
 
 Form3::Form3() : Form(forms::LoadFormDescription(L"FORM3")) {}
 
@@ -16,20 +25,20 @@ void Form3::OnLoad() {
     progress_.emplace(*this);
     services::MakeFolderIfMissing(LocalToolFolder);
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
-    auto& names = GetListBox(L"List1");
-    auto& executables = GetListBox(L"List2");
+    auto& names = GetListBox(kNameList);
+    auto& executables = GetListBox(kExecutableList);
     for (int i = 3; i <= 10; ++i) {
         const std::wstring section = std::to_wstring(i);
         names.AddItem(services::ReadIni(config, section, L"nome"));
         executables.AddItem(services::ReadIni(config, section, L"eseguibile"));
     }
-    GetButton(L"qvButtons_H4").Click = [this] { DownloadSelected(); };
-    GetButton(L"qvButtons_H1").Click = [this] { Unload(); };
+    GetButton(kDownloadButton).Click = [this] { DownloadSelected(); };
+    GetButton(kCancelButton).Click = [this] { Unload(); };
 }
 
 void Form3::DownloadSelected() {
     if (ToolDownloadRunning()) return;
-    const std::wstring exeName = GetListBox(L"List2").List(GetListBox(L"List1").ListIndex());
+    const std::wstring exeName = GetListBox(kExecutableList).List(GetListBox(kNameList).ListIndex());
     if (!IsPlainFileName(exeName)) {
         platform::ShowMessage(kFileNotOnServer);
         return;

@@ -1,44 +1,47 @@
 #include "launcher/tool_start.h"
 
-#include <shellapi.h>
+#include "launcher/globals.h"
+#include "launcher/messages.h"
+#include "launcher/plain_file.h"
+#include "launcher/shell_open.h"
+#include "platform/message_box.h"
+#include "services/download.h"
+#include "services/probe.h"
 
 namespace launcher {
 namespace {
 
-ShellOpenSink& Sink() {
-    static ShellOpenSink sink;
-    return sink;
-}
+bool g_downloadRunning = false;
+
+class RunningFlag {
+public:
+    RunningFlag() { g_downloadRunning = true; }
+    ~RunningFlag() { g_downloadRunning = false; }
+};
 
 }  // namespace
 
-void ShellOpen(HWND owner, const std::wstring& file, int show) {
-    if (Sink()) {
-        Sink()(owner, file, show);
+bool ToolDownloadRunning() { return g_downloadRunning; }
+
+void StartTool(HWND owner, const std::wstring& localPath) { ShellOpen(owner, localPath, SW_SHOW); }
+
+void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName) {
+    const std::wstring url = ServerBaseUrl + exeName;
+    const std::wstring localPath = LocalToolFolder + L"\\" + exeName;
+    // Without a server there is nothing to probe: a bare file name would be taken
+    // for a host name.
+    std::wstring probe = url;
+    if (ServerBaseUrl.empty() || !services::HttpExists(probe)) {
+        platform::ShowMessage(kFileNotOnServer);
         return;
     }
-    ::ShellExecuteW(owner, L"open", file.c_str(), nullptr, nullptr, show);
-}
-
-ShellOpenSink ReplaceShellOpen(ShellOpenSink sink) {
-    ShellOpenSink previous = std::move(Sink());
-    Sink() = std::move(sink);
-    return previous;
-}
-
-bool IsPlainFileName(const std::wstring& name) {
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (wchar_t c : name) {
-        if (c < 32 || c == 127) return false;
-        if (std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+    {
+        RunningFlag running;
+        progress.Show();
+        services::DownloadFile(url, localPath, &progress);
+        progress.Hide();
     }
-    return true;
-}
-
-bool IsPlainFile(const std::wstring& path) {
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+    if (IsPlainFile(localPath)) StartTool(owner, localPath);
 }
 
 }  // namespace launcher

@@ -1,29 +1,25 @@
-// Starting a tool or the web site through the shell's "open" verb, and the test of
-// a configured executable name.
+// Starting a tool: the copy in the tool folder, or one fetched from the server first
+// (the main window's launch flow and the alternatives window's "Download").
 #pragma once
 
-#include <windows.h>
-
-#include <functional>
 #include <string>
+
+#include "launcher/download_progress.h"
 
 namespace launcher {
 
-// ShellExecuteW(owner, "open", file, no parameters, no working directory, show).
-// The result is not examined.
-void ShellOpen(HWND owner, const std::wstring& file, int show);
+// True while a tool download runs. Tool buttons and "Download" are ignored meanwhile,
+// so two transfers never go into one file.
+bool ToolDownloadRunning();
 
-// Tests record the starts instead: every later ShellOpen goes to `sink`; an empty
-// sink puts the shell back. Returns the sink that was in place.
-using ShellOpenSink = std::function<void(HWND owner, const std::wstring& file, int show)>;
-ShellOpenSink ReplaceShellOpen(ShellOpenSink sink);
+// Probes ServerBaseUrl + exeName; when the server has it, downloads it into
+// LocalToolFolder with `progress` shown, then starts the copy on disk with `owner`
+// as the owner window. A failed download leaves the previous complete copy (if any),
+// which is then started; nothing partial is ever on disk. When the server lacks the
+// file (or no server answered at start-up) the user sees "File inesistente sul Server".
+void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName);
 
-// True for a plain file name: not empty, not "." or "..", and without "\", "/", ":",
-// the other characters Windows forbids in names (* ? " < > |) or control characters.
-// Only such a name may be downloaded into, or started from, the tool folder.
-bool IsPlainFileName(const std::wstring& name);
-
-// True when path names an existing file that is not a folder, hidden or a system file.
-bool IsPlainFile(const std::wstring& path);
+// Starts LocalToolFolder's copy of a tool: "open", owner, SW_SHOW.
+void StartTool(HWND owner, const std::wstring& localPath);
 
 }  // namespace launcher

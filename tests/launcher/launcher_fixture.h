@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "launcher/tool_start.h"
+#include "launcher/shell_open.h"
 #include "platform/message_box.h"
 #include "tests/support/http_server.h"
 #include "tests/support/temp_folder.h"
