@@ -15,8 +15,9 @@
 
 #include "buttons/qvbuttons_h.h"
 #include "forms/property_bag.h"
-#include "forms/window_base.h"
 #include "platform/handles.h"
+#include "tests/support/host_window.h"
+#include "tests/support/system_look.h"
 
 namespace {
 
@@ -31,40 +32,14 @@ double Now() {
     return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
-void Pump() {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-class Host : public forms::WindowBase {
-public:
-    Host() {
-        RegisterClassOnce(L"RepaintBenchHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        CreateFor(L"RepaintBenchHost", L"repaint bench", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 300, 200,
-                  nullptr);
-        ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
-        ::UpdateWindow(hwnd());
-    }
-};
-
-forms::PropertyBag SystemLook() {
-    forms::PropertyBag bag;
+// The system's own buttons: their stored look with the caption "SOS" in bold Arial.
+forms::PropertyBag SosButton() {
+    forms::PropertyBag bag = testsupport::SystemLook();
     bag.WriteText(L"caption", L"SOS");
     bag.WriteInt32(L"capalign", 2);
-    bag.WriteInt32(L"backstyle", 4);
     bag.WriteFont(L"font", forms::MakeFont(L"Arial", 9.75, 700));
-    bag.WriteInt32(L"cfore", 0x00A86814);
-    bag.WriteInt32(L"cfhover", 0x00FFFFFF);
-    bag.WriteInt32(L"cbhover", 0x0082551B);
-    bag.WriteInt32(L"lockhover", 3);
-    bag.WriteInt32(L"cgradient", 0x00FFFFFF);
-    bag.WriteInt32(L"gradient", 4);
     bag.WriteInt32(L"mode", 0);
     bag.WriteBool(L"value", false);
-    bag.WriteInt32(L"cback", static_cast<std::int32_t>(0x8000000F));
     return bag;
 }
 
@@ -79,7 +54,7 @@ double MicrosecondsPerCall(F&& call) {
 }  // namespace
 
 int main() {
-    Host host;
+    testsupport::HostWindow host(300, 200);
     if (!host.hwnd()) {
         std::printf("no window could be created\n");
         return 1;
@@ -87,14 +62,14 @@ int main() {
 
     buttons::qvButtons_H button;
     button.SetAmbientDisplayName(L"qvButtons_H1");
-    const forms::PropertyBag bag = SystemLook();
+    const forms::PropertyBag bag = SosButton();
     button.Create(host.hwnd(), 10, 10, kWidth, kHeight, &bag);
 
     platform::Font font(::CreateFontW(-13, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
     HWND native = ::CreateWindowW(L"BUTTON", L"SOS", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 110, 10, kWidth, kHeight,
                                   host.hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    Pump();
+    testsupport::HostWindow::Pump();
 
     const double ours = MicrosecondsPerCall([&] { button.RedrawButton(); });
     const double nativeButton = MicrosecondsPerCall(
@@ -116,7 +91,7 @@ int main() {
             ::GdiFlush();
         });
     }();
-    Pump();
+    testsupport::HostWindow::Pump();
 
     std::printf("repaints per figure: %d, button %d x %d\n", kRepaints, kWidth, kHeight);
     std::printf("qvButtons_H RedrawButton (bsFlat, gradient):     %8.2f us\n", ours);

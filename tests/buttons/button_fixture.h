@@ -11,10 +11,13 @@
 
 #include "buttons/qvbuttons_h.h"
 #include "platform/message_box.h"
-#include "tests/buttons/host_window.h"
+#include "tests/support/host_window.h"
 #include "tests/support/qvbuttons_probe.h"
 
 namespace buttons::test {
+
+using testsupport::HostWindow;
+using testsupport::SharedHost;
 
 struct ShownMessage {
     std::wstring text;

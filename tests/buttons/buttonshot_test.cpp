@@ -8,24 +8,14 @@
 #include <vector>
 
 #include "tests/buttons/button_fixture.h"
+#include "tests/support/run_process.h"
 
 namespace buttons {
 namespace {
 
 // Runs buttonshot with the arguments; returns its exit code.
 DWORD RunButtonshot(const std::wstring& arguments) {
-    std::wstring command = L"\"" BUTTONSHOT_EXE L"\" " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return 0xFFFFFFFF;
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    DWORD code = 0xFFFFFFFF;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return code;
+    return testsupport::RunAndWait(L"\"" BUTTONSHOT_EXE L"\" " + arguments, 60000);
 }
 
 struct Bmp {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "buttons/qvbuttons_h.h"
-#include "tests/buttons/host_window.h"
-#include "tests/support/qvbuttons_probe.h"
+#include "tests/buttons/button_fixture.h"
 
 namespace buttons {
 namespace {

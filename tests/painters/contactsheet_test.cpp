@@ -7,23 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/run_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 DWORD RunSheet(const std::wstring& arguments) {
-    std::wstring command = L"\"" CONTACTSHEET_EXE L"\" " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return 0xFFFFFFFF;
-    ::WaitForSingleObject(pi.hProcess, 120000);
-    DWORD code = 0xFFFFFFFF;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return code;
+    return testsupport::RunAndWait(L"\"" CONTACTSHEET_EXE L"\" " + arguments, 120000);
 }
 
 template <typename T>

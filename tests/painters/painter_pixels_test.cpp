@@ -10,8 +10,8 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/font_object.h"
 #include "platform/handles.h"
+#include "tests/support/host_window.h"
 #include "tests/support/qvbuttons_probe.h"
-#include "forms/window_base.h"
 
 namespace buttons {
 namespace {
@@ -32,20 +32,10 @@ constexpr std::uint8_t Outline = 1;
 constexpr std::uint8_t Held = 2;
 constexpr std::uint8_t Over = 4;
 
-// The container: a real top-level window, left hidden (the tests read the back
-// buffer the control paints and copies to its window).
-class Host : public forms::WindowBase {
-public:
-    Host() {
-        RegisterClassOnce(L"PainterTestHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-        CreateFor(L"PainterTestHost", L"Painter test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, 320, 200,
-                  nullptr);
-    }
-};
-
 // A control in its own window, with a black Arial caption.
 struct Rig {
-    Host host;
+    // The container, left hidden: the tests read the back buffer the control paints.
+    testsupport::HostWindow host{320, 200, false};
     qvButtons_H b;
 
     explicit Rig(std::int32_t style, int width = 100, int height = 30, const wchar_t* caption = L"Prova") {

@@ -11,10 +11,15 @@
 
 #include "buttons/qvbuttons_h.h"
 #include "forms/property_bag.h"
-#include "tests/buttons/host_window.h"
+#include "tests/support/host_window.h"
 #include "tests/support/qvbuttons_probe.h"
+#include "tests/support/system_look.h"
 
 namespace buttons::test {
+
+using testsupport::HostWindow;
+using testsupport::SharedHost;
+using testsupport::SystemLook;
 
 // A button loaded from stored properties (as a form description loads one) into a
 // host window, with an empty caption so the face stays free of text.
@@ -25,21 +30,6 @@ inline std::unique_ptr<qvButtons_H> MakeButton(HostWindow& host, int width, int 
     button->Create(host.hwnd(), 0, 0, width, height, &bag);
     HostWindow::Pump();
     return button;
-}
-
-// The system's own stored look: bsFlat, face colour, bottom-to-top gradient to white,
-// hover face 0x82551B with white text, caption colour 0x00A86814.
-inline forms::PropertyBag SystemLook() {
-    forms::PropertyBag bag;
-    bag.WriteInt32(L"backstyle", 4);
-    bag.WriteInt32(L"cback", static_cast<std::int32_t>(0x8000000F));
-    bag.WriteInt32(L"gradient", 4);
-    bag.WriteInt32(L"cgradient", 0xFFFFFF);
-    bag.WriteInt32(L"cbhover", 0x82551B);
-    bag.WriteInt32(L"lockhover", 3);
-    bag.WriteInt32(L"cfore", 0x00A86814);
-    bag.WriteInt32(L"cfhover", 0xFFFFFF);
-    return bag;
 }
 
 inline forms::PropertyBag FlatFace(std::int32_t style, std::int32_t back) {

@@ -1,18 +1,20 @@
-// A real top-level window for the button tests to place controls in.
+// A real top-level window for tests and benchmarks to place controls in.
 #pragma once
 
 #include <windows.h>
 
 #include "forms/window_base.h"
 
-namespace buttons::test {
+namespace testsupport {
 
 class HostWindow : public forms::WindowBase {
 public:
-    explicit HostWindow(int width = 400, int height = 300) {
+    // Shown without activation unless `shown` is false.
+    explicit HostWindow(int width = 400, int height = 300, bool shown = true) {
         RegisterClassOnce(L"ButtonTestHost", CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
         CreateFor(L"ButtonTestHost", L"Button test host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 0, width,
                   height, nullptr);
+        if (!shown) return;
         ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
         ::UpdateWindow(hwnd());
     }
@@ -26,10 +28,6 @@ public:
     }
 };
 
-}  // namespace buttons::test
-
-namespace buttons::test {
-
 // One host window for the whole test program: creating and destroying top-level
 // windows under Wine without a window manager costs about a second each.
 inline HostWindow& SharedHost() {
@@ -37,4 +35,4 @@ inline HostWindow& SharedHost() {
     return *host;
 }
 
-}  // namespace buttons::test
+}  // namespace testsupport
