@@ -3,15 +3,12 @@
 #include "forms/screen_pointer.h"
 
 namespace launcher {
-namespace {
 
 // Designer names of the progress controls; Form1 and Form3 both carry them.
 constexpr const wchar_t* kMessageLabel = L"Label3";
 constexpr const wchar_t* kTrackShape = L"Shape2";
 constexpr const wchar_t* kFillShape = L"Shape1";
 constexpr const wchar_t* kPercentLabel = L"Label4";
-
-}  // namespace
 
 DownloadProgress::DownloadProgress(forms::Form& window)
     : message_(window.GetLabel(kMessageLabel)),

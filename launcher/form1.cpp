@@ -16,7 +16,6 @@
 #include "services/versione.h"
 
 namespace launcher {
-namespace {
 
 // Designer names of the controls this window looks up.
 constexpr const wchar_t* kToolButton1 = L"qvButtons_H4";
@@ -25,8 +24,6 @@ constexpr const wchar_t* kOtherButton = L"qvButtons_H3";
 constexpr const wchar_t* kWelcomeLabel = L"Label1";
 constexpr const wchar_t* kHostLabel = L"Label2";
 constexpr const wchar_t* kAcceptedBox = L"Check1";
-
-}  // namespace
 
 Form1::Form1() : Form(forms::LoadFormDescription(L"FORM1")) {}
 

@@ -3,7 +3,6 @@
 #include "launcher/messages.h"
 
 namespace launcher {
-namespace {
 
 // Designer names of the controls this window looks up.
 constexpr const wchar_t* kClauseLabel = L"Label1";
@@ -11,8 +10,6 @@ constexpr const wchar_t* kAcceptBox = L"Check1";
 constexpr const wchar_t* kAcceptLabel = L"Label3";
 constexpr const wchar_t* kProceedButton = L"Command1";
 constexpr const wchar_t* kCancelButton = L"Command2";
-
-}  // namespace
 
 Form2::Form2(forms::CheckBox& acceptance) : Form(forms::LoadFormDescription(L"FORM2")), acceptance_(acceptance) {}
 

@@ -9,15 +9,12 @@
 #include "services/probe.h"
 
 namespace launcher {
-namespace {
 
 // Designer names of the controls this window looks up.
 constexpr const wchar_t* kNameList = L"List1";
 constexpr const wchar_t* kExecutableList = L"List2";
 constexpr const wchar_t* kDownloadButton = L"qvButtons_H4";
 constexpr const wchar_t* kCancelButton = L"qvButtons_H1";
-
-}  // namespace
 
 Form3::Form3() : Form(forms::LoadFormDescription(L"FORM3")) {}
 
