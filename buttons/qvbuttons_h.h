@@ -10,7 +10,7 @@
 //   input.cpp                mouse, keyboard, focus and drag-and-drop notifications
 //   hover.cpp                hover timer (modQvTimer) and CheckHoverEnd
 //   option_group.cpp         OptionToggle
-//   render/pipeline.cpp      back buffer, RedrawButton, drawing tools, FillButtonFace
+//   render/pipeline.cpp      RedrawButton, drawing tools, FillButtonFace; render/back_buffer.cpp
 //   render/shapes.cpp        window regions and edge rings
 //   render/border.cpp, render/focus.cpp, render/caption_*.cpp
 //   painters/colour.cpp, gradient.cpp, cache.cpp, image.cpp, paint_steps.cpp, style_*.cpp
@@ -324,11 +324,6 @@ private:
     friend struct qvButtons_HProbe;  // white-box tests (tests/support/qvbuttons_probe.h)
 
     friend void HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
-
-public:
-    // The DelayDrawing flag set or cleared without a repaint (the pipeline and shapes
-    // need this where the rules clear or set it "directly").
-    void SetDelayDrawingFlag(bool delay) noexcept { delayDrawing_ = delay; }
 };
 
 // modQvTimer: the hover timer's callback; finds the control through the window

@@ -92,7 +92,7 @@ void qvButtons_H::BuildShapeRegions() {
             Move(at.x, at.y, x, sh);
             sw = ScaleWidthPixels();
             FlatRight = sw;
-            SetDelayDrawingFlag(false);
+            delayDrawing_ = false;
         }
         const std::int32_t w = sw - d;
         POINT p[4] = {{0, 0}, {0, sh + 1}, {sw + 1, sh + 1}, {sw + 1, 0}};
@@ -134,7 +134,7 @@ void qvButtons_H::BuildShapeRegions() {
             const std::int32_t sw = ScaleWidthPixels();
             const std::int32_t sh = ScaleHeightPixels();
             FlatRight = sw;
-            SetDelayDrawingFlag(false);
+            delayDrawing_ = false;
             window.reset(::CreateRectRgn(0, 0, sw, sh));
             PrepareImage(sw, sh, window.get());
             // The edge regions start one and two pixels inside the window region's box.
