@@ -162,7 +162,7 @@ private:
     AmbientProperties ambient_;
     bool enabled_ = true;
     FontRef font_;
-    std::int32_t foreColor_ = static_cast<std::int32_t>(0x80000012);
+    std::int32_t foreColor_ = kButtonText;
     std::int16_t mousePointer_ = 0;
     PictureRef mouseIcon_;
     std::wstring accessKeys_;

@@ -80,7 +80,7 @@ void Configure(qvButtons_H& b, std::int32_t style, const Block& block, const Sta
     b.Font(forms::MakeFont(L"Arial", 9.75, 700));
     if (block.systemColours) {
         b.HoverColorLocks(3);
-        b.BackColor(static_cast<std::int32_t>(0x8000000F));
+        b.BackColor(buttons::kButtonFace);
         b.ForeColor(0x00A86814);
         b.HoverForeColor(0x00FFFFFF);
         b.HoverBackColor(0x0082551B);
