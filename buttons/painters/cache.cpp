@@ -59,7 +59,7 @@ void UpdateCaptionFont(qvButtons_H& b) {
 }
 
 // The size and kind of Picture: a bitmap with pixel memory of its own, else an icon
-// measured by its colour image.
+// measured by its colour image; 0 x 0 for a picture that cannot be described.
 void MeasurePicture(qvButtons_H& b) {
     if (!b.Picture()) {
         b.PreparedImage.reset();
@@ -88,6 +88,11 @@ void MeasurePicture(qvButtons_H& b) {
                 b.PictureKind = 1;
             }
         }
+    }
+    // A zero-sized picture, or one larger than a bitmap may be, is no picture.
+    if (!forms::PictureFitsInMemory(width, height)) {
+        b.PreparedImage.reset();
+        width = height = 0;
     }
     b.PictureWidth = width;
     b.PictureHeight = height;
