@@ -112,7 +112,7 @@ void qvButtons_H::OnTerminate() {
     InnerEdgeRegion.reset();
     OuterEdgeRegion.reset();
     if (BackBufferDC) ReleaseBackBuffer();
-    PreparedImage.reset();
+    DropPreparedImage();
 }
 
 }  // namespace buttons

@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "buttons/painters/image.h"
 #include "forms/font_object.h"
 #include "forms/picture_object.h"
 #include "forms/property_bag.h"
@@ -206,6 +207,9 @@ public:
     platform::Bitmap PreparedImage;
     std::int32_t PreparedWidth = 0;
     std::int32_t PreparedHeight = 0;
+    // The mask and colours of the prepared image's transparent composite, made on
+    // its first draw and dropped with it (DropPreparedImage).
+    TransparentComposite PreparedComposite;
 
     // Whole-pixel client size (ScaleWidth/ScaleHeight rounded half to even).
     std::int32_t ScaleWidthPixels() const noexcept;
@@ -258,6 +262,8 @@ public:
     void PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region);
     void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
                                std::int32_t w, std::int32_t h);
+    // Deletes the prepared image and its composite; both handles become 0.
+    void DropPreparedImage();
 
     // ---- Style painters (painters/style_*.cpp) ----
     void PaintBevel(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);

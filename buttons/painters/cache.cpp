@@ -62,7 +62,7 @@ void UpdateCaptionFont(qvButtons_H& b) {
 // measured by its colour image; 0 x 0 for a picture that cannot be described.
 void MeasurePicture(qvButtons_H& b) {
     if (!b.Picture()) {
-        b.PreparedImage.reset();
+        b.DropPreparedImage();
         b.PictureWidth = b.PictureHeight = 0;
         return;
     }
@@ -91,7 +91,7 @@ void MeasurePicture(qvButtons_H& b) {
     }
     // A zero-sized picture, or one larger than a bitmap may be, is no picture.
     if (!forms::PictureFitsInMemory(width, height)) {
-        b.PreparedImage.reset();
+        b.DropPreparedImage();
         width = height = 0;
     }
     b.PictureWidth = width;

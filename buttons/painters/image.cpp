@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "buttons/painters/colour.h"
 #include "buttons/qvbuttons_h.h"
 #include "buttons/render/caption_layout.h"
 
@@ -78,7 +79,7 @@ SIZE qvButtons_H::FitImage(std::int32_t boxWidth, std::int32_t boxHeight) const 
 
 void qvButtons_H::PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region) {
     if (!Picture()) return;
-    PreparedImage.reset();
+    DropPreparedImage();
     if (PictureKind == 1) return;  // icons are drawn from the picture every time
     const HBITMAP picture = Picture()->BitmapHandle();
     if (!picture || cx <= 0 || cy <= 0) return;
@@ -138,44 +139,66 @@ void qvButtons_H::DrawTransparentBitmap(HDC target, const RECT& targetRect, HBIT
     const std::optional<TransparentBlit> plan =
         PlanTransparentBlit(targetRect, sourceRect, SIZE{PreparedWidth, PreparedHeight}, w, h);
     if (!plan) return;
+    if (!PreparedComposite.Holds(source, plan->sourceWidth, plan->sourceHeight) &&
+        !PreparedComposite.Build(target, source, plan->sourceWidth, plan->sourceHeight))
+        return;
+    // Holes where the image is opaque, then the image into them, at the top-left
+    // of the target area.
+    const COLORREF oldBack = ::SetBkColor(target, kWhiteColour);
+    const COLORREF oldText = ::SetTextColor(target, RGB(0, 0, 0));
+    const int oldMode = ::SetStretchBltMode(target, COLORONCOLOR);
+    ::StretchBlt(target, targetRect.left, targetRect.top, plan->width, plan->height, PreparedComposite.Mask(), 0, 0,
+                 plan->sourceWidth, plan->sourceHeight, SRCAND);
+    ::StretchBlt(target, targetRect.left, targetRect.top, plan->width, plan->height, PreparedComposite.Colours(), 0,
+                 0, plan->sourceWidth, plan->sourceHeight, SRCPAINT);
+    ::SetStretchBltMode(target, oldMode);
+    ::SetTextColor(target, oldText);
+    ::SetBkColor(target, oldBack);
+}
 
-    platform::WindowDC screen(nullptr);
-    platform::MemoryDC sourceDC(::CreateCompatibleDC(screen.get()));
-    platform::MemoryDC workDC(::CreateCompatibleDC(screen.get()));
-    platform::MemoryDC colourDC(::CreateCompatibleDC(screen.get()));
-    platform::MemoryDC maskDC(::CreateCompatibleDC(screen.get()));
-    platform::Bitmap work(::CreateCompatibleBitmap(screen.get(), plan->areaWidth, plan->areaHeight));
-    platform::Bitmap colour(::CreateCompatibleBitmap(screen.get(), plan->sourceWidth, plan->sourceHeight));
-    platform::Bitmap mask(::CreateBitmap(plan->sourceWidth, plan->sourceHeight, 1, 1, nullptr));
-    if (!sourceDC || !workDC || !colourDC || !maskDC || !work || !colour || !mask) return;
+bool TransparentComposite::Build(HDC like, HBITMAP source, std::int32_t width, std::int32_t height) {
+    Reset();
+    platform::MemoryDC sourceDC(::CreateCompatibleDC(like));
+    maskDC_.reset(::CreateCompatibleDC(like));
+    coloursDC_.reset(::CreateCompatibleDC(like));
+    mask_.reset(::CreateBitmap(width, height, 1, 1, nullptr));
+    colours_.reset(::CreateCompatibleBitmap(like, width, height));
+    if (!sourceDC || !maskDC_ || !coloursDC_ || !mask_ || !colours_) {
+        Reset();
+        return false;
+    }
+    maskDCOwn_ = ::SelectObject(maskDC_.get(), mask_.get());
+    coloursDCOwn_ = ::SelectObject(coloursDC_.get(), colours_.get());
     platform::ScopedSelect selectSource(sourceDC.get(), source);
-    platform::ScopedSelect selectWork(workDC.get(), work.get());
-    platform::ScopedSelect selectColour(colourDC.get(), colour.get());
-    platform::ScopedSelect selectMask(maskDC.get(), mask.get());
+    const auto transparent = static_cast<COLORREF>(ResolveSystemColor(static_cast<std::int32_t>(::GetPixel(sourceDC.get(), 0, 0))));
+    HDC colours = coloursDC_.get();
+    ::BitBlt(colours, 0, 0, width, height, sourceDC.get(), 0, 0, SRCCOPY);
+    ::SetBkColor(colours, transparent);
+    ::BitBlt(maskDC_.get(), 0, 0, width, height, colours, 0, 0, SRCCOPY);  // 1 where the colour is transparent
+    ::SetBkColor(colours, kWhiteColour);
+    ::SetTextColor(colours, RGB(0, 0, 0));
+    ::BitBlt(colours, 0, 0, width, height, maskDC_.get(), 0, 0, kAndNotSource);
+    source_ = source;
+    width_ = width;
+    height_ = height;
+    return true;
+}
 
-    const auto transparent =
-        static_cast<COLORREF>(ResolveColor(static_cast<std::int32_t>(::GetPixel(sourceDC.get(), 0, 0))));
-    ::SetMapMode(workDC.get(), ::GetMapMode(target));
-    ::BitBlt(workDC.get(), 0, 0, plan->areaWidth, plan->areaHeight, target, targetRect.left, targetRect.top, SRCCOPY);
+void TransparentComposite::Reset() noexcept {
+    if (maskDCOwn_) ::SelectObject(maskDC_.get(), maskDCOwn_);
+    if (coloursDCOwn_) ::SelectObject(coloursDC_.get(), coloursDCOwn_);
+    maskDCOwn_ = coloursDCOwn_ = nullptr;
+    mask_.reset();
+    colours_.reset();
+    maskDC_.reset();
+    coloursDC_.reset();
+    source_ = nullptr;
+    width_ = height_ = 0;
+}
 
-    // The mask is 1 where the colour copy shows the transparent colour; those
-    // pixels of the colour copy become black.
-    ::BitBlt(colourDC.get(), 0, 0, plan->sourceWidth, plan->sourceHeight, sourceDC.get(), 0, 0, SRCCOPY);
-    ::SetBkColor(colourDC.get(), transparent);
-    ::BitBlt(maskDC.get(), 0, 0, plan->sourceWidth, plan->sourceHeight, colourDC.get(), 0, 0, SRCCOPY);
-    ::SetBkColor(colourDC.get(), kWhiteColour);
-    ::SetTextColor(colourDC.get(), RGB(0, 0, 0));
-    ::BitBlt(colourDC.get(), 0, 0, plan->sourceWidth, plan->sourceHeight, maskDC.get(), 0, 0, kAndNotSource);
-
-    // Holes where the image is opaque, then the image into them.
-    ::SetBkColor(workDC.get(), kWhiteColour);
-    ::SetTextColor(workDC.get(), RGB(0, 0, 0));
-    ::SetStretchBltMode(workDC.get(), COLORONCOLOR);
-    ::StretchBlt(workDC.get(), 0, 0, plan->width, plan->height, maskDC.get(), 0, 0, plan->sourceWidth,
-                 plan->sourceHeight, SRCAND);
-    ::StretchBlt(workDC.get(), 0, 0, plan->width, plan->height, colourDC.get(), 0, 0, plan->sourceWidth,
-                 plan->sourceHeight, SRCPAINT);
-    ::BitBlt(target, targetRect.left, targetRect.top, plan->areaWidth, plan->areaHeight, workDC.get(), 0, 0, SRCCOPY);
+void qvButtons_H::DropPreparedImage() {
+    PreparedComposite.Reset();
+    PreparedImage.reset();
 }
 
 void qvButtons_H::DrawButtonImage(const RECT& imageRect) {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/handles.h"
+
 namespace buttons {
 
 // True when the red, green and blue of `pixel` each differ from those of
@@ -30,5 +32,40 @@ struct TransparentBlit {
 // size is 0 or less: there is nothing to draw and nothing is divided by zero.
 std::optional<TransparentBlit> PlanTransparentBlit(const RECT& target, const RECT& source, SIZE prepared,
                                                    std::int32_t w, std::int32_t h);
+
+// The two images a transparent composite of one source bitmap needs: a one-bit
+// mask, 1 where the source shows its top-left colour, and a colour copy with those
+// pixels black. Both are kept selected into surfaces of their own, so a composite
+// of the same source is two block transfers; Build makes them anew for another
+// source or size.
+class TransparentComposite {
+public:
+    TransparentComposite() = default;
+    ~TransparentComposite() { Reset(); }
+    TransparentComposite(const TransparentComposite&) = delete;
+    TransparentComposite& operator=(const TransparentComposite&) = delete;
+
+    bool Holds(HBITMAP source, std::int32_t width, std::int32_t height) const noexcept {
+        return source_ && source_ == source && width_ == width && height_ == height;
+    }
+    // From the top-left width x height of `source`; `like` gives the colour format.
+    // False (and nothing kept) when a surface or image cannot be made.
+    bool Build(HDC like, HBITMAP source, std::int32_t width, std::int32_t height);
+    // Puts the surfaces' own images back and releases everything.
+    void Reset() noexcept;
+    HDC Mask() const noexcept { return maskDC_.get(); }
+    HDC Colours() const noexcept { return coloursDC_.get(); }
+
+private:
+    platform::MemoryDC maskDC_;
+    platform::MemoryDC coloursDC_;
+    platform::Bitmap mask_;
+    platform::Bitmap colours_;
+    HGDIOBJ maskDCOwn_ = nullptr;
+    HGDIOBJ coloursDCOwn_ = nullptr;
+    HBITMAP source_ = nullptr;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+};
 
 }  // namespace buttons
