@@ -102,7 +102,9 @@ void qvButtons_H::PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region) {
         ::GdiFlush();
     }
 
-    const std::uint32_t transparent = pixels[0];
+    // Only red, green and blue count: a decoded picture may fill the fourth byte,
+    // which the composite's colour comparisons would otherwise see.
+    const std::uint32_t transparent = pixels[0] & 0xFFFFFFu;
     if (region) {
         const std::int32_t sw = ScaleWidthPixels(), sh = ScaleHeightPixels();
         OuterEdgeRegion.reset(::CreateRectRgn(0, 0, sw, sh));
@@ -112,6 +114,7 @@ void qvButtons_H::PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region) {
         std::uint32_t* row = pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(cx);
         std::int32_t runStart = -1;
         for (std::int32_t x = 0; x <= cx; ++x) {
+            if (x < cx) row[x] &= 0xFFFFFFu;
             if (x < cx && NearTransparent(row[x], transparent)) {
                 row[x] = transparent;
                 if (runStart < 0) runStart = x;

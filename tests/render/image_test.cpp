@@ -24,7 +24,8 @@ forms::PictureRef Picture(int w, int h, const std::function<COLORREF(int, int)>&
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const COLORREF c = colour(x, y);
-            static_cast<DWORD*>(bits)[y * w + x] = GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+            // The fourth byte filled, as the imaging component leaves decoded pictures.
+            static_cast<DWORD*>(bits)[y * w + x] = 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
         }
     return forms::PictureObject::FromBitmap(dib);
 }
