@@ -20,12 +20,9 @@ namespace {
 
 using buttons::qvButtons_H;
 
-constexpr int kCellWidth = 96;
+using namespace contactsheet::grid;
+
 constexpr int kCellHeight = 32;
-constexpr int kGap = 8;
-constexpr int kLabelWidth = 120;
-constexpr int kTitleHeight = 24;
-constexpr int kHeaderHeight = 18;
 constexpr int kColumns = 7;
 constexpr int kRows = 8;
 constexpr int kBlockWidth = kLabelWidth + kColumns * (kCellWidth + kGap) + kGap;

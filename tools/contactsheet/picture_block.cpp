@@ -10,13 +10,9 @@ namespace contactsheet {
 namespace {
 
 using buttons::qvButtons_H;
+using namespace grid;
 
-constexpr int kCellWidth = 96;
-constexpr int kCellHeight = 56;
-constexpr int kGap = 8;
-constexpr int kLabelWidth = 120;
-constexpr int kTitleHeight = 24;
-constexpr int kHeaderHeight = 18;
+constexpr int kCellHeight = 56;  // room for a 32-pixel image above or below a caption
 constexpr int kAligns = 6;
 constexpr int kSizes = 5;
 constexpr int kStateRows = 3;  // icon, ShapeCustom, ShapeCustom3D

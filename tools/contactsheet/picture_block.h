@@ -7,6 +7,16 @@
 
 namespace contactsheet {
 
+// The sheet's grid, in pixels, the same in every block: a label column, cells with
+// gaps, a title and a header line above the cells.
+namespace grid {
+constexpr int kCellWidth = 96;
+constexpr int kGap = 8;
+constexpr int kLabelWidth = 120;
+constexpr int kTitleHeight = 24;
+constexpr int kHeaderHeight = 18;
+}  // namespace grid
+
 // The sheet being drawn and the sheet's own ways of placing a button and a label.
 struct Sheet {
     HDC dc;
