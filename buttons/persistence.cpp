@@ -19,6 +19,18 @@ void IgnoringErrors(Step step) {
     }
 }
 
+// A stored picture; a picture file that cannot be read is no picture. Other
+// stored values that are no picture still go back to the host as errors.
+forms::PictureRef ReadStoredPicture(const forms::PropertyBag& bag, const std::wstring& key) {
+    try {
+        return bag.ReadPicture(key, nullptr);
+    } catch (const forms::PropertyError&) {
+        const forms::PropertyBag::Value* stored = bag.Find(key);
+        if (stored && std::holds_alternative<std::wstring>(*stored)) return nullptr;
+        throw;
+    }
+}
+
 }  // namespace
 
 HWND qvButtons_H::ContainerHandle() const {
@@ -95,7 +107,7 @@ void qvButtons_H::OnReadProperties(const forms::PropertyBag& bag) {
     mode_ = bag.ReadInt32(L"Mode", ModeCommand);
     value_ = bag.ReadBool(L"Value", false);
     customClick_ = bag.ReadInt32(L"CustomClick", 0);
-    picture_ = bag.ReadPicture(L"Image", nullptr);
+    picture_ = ReadStoredPicture(bag, L"Image");
     ImagePixels = bag.ReadInt16(L"ImgSize", 16);
     pictureAlign_ = bag.ReadInt32(L"ImgAlign", paLeftEdge);
     hoverForeColor_ = bag.ReadInt32(L"cFHover", kButtonText);

@@ -125,7 +125,7 @@ void qvButtons_H::OnTerminate() {
     InnerEdgeRegion.reset();
     OuterEdgeRegion.reset();
     backBuffer_.Release();
-    PreparedImage.reset();
+    DropPreparedImage();
 }
 
 }  // namespace buttons

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "buttons/button_enums.h"
+#include "buttons/painters/image.h"
 #include "buttons/render/back_buffer.h"
 #include "forms/colors.h"
 #include "forms/font_object.h"
@@ -203,6 +204,8 @@ public:
     void PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region);
     void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
                                std::int32_t w, std::int32_t h);
+    // Deletes the prepared image and its composite; both handles become 0.
+    void DropPreparedImage();
 
     // ---- Option groups (option_group.cpp) and hover tracking (hover.cpp) ----
     // OptionAskChecked: whether a member of the group is checked.
@@ -320,6 +323,9 @@ private:
     platform::Bitmap PreparedImage;
     std::int32_t PreparedWidth = 0;
     std::int32_t PreparedHeight = 0;
+    // The mask and colours of the prepared image's transparent composite, made on
+    // its first draw and dropped with it (DropPreparedImage).
+    TransparentComposite PreparedComposite;
 
     friend struct qvButtons_HProbe;  // white-box tests (tests/support/qvbuttons_probe.h)
 

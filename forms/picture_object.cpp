@@ -62,7 +62,7 @@ HBITMAP DecodeToDib(const BYTE* data, DWORD size) {
           "Invalid picture");
     UINT width = 0, height = 0;
     Check(converter->GetSize(&width, &height), "Invalid picture");
-    if (width == 0 || height == 0 || width > 32767 || height > 32767) throw PictureError("Invalid picture");
+    if (width > 32767 || height > 32767 || !PictureFitsInMemory(width, height)) throw PictureError("Invalid picture");
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -74,7 +74,7 @@ HBITMAP DecodeToDib(const BYTE* data, DWORD size) {
     void* bits = nullptr;
     platform::Bitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) throw PictureError("Out of memory");
-    const UINT stride = width * 4;
+    const UINT stride = width * 4;  // stride x height fits: PictureFitsInMemory
     Check(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)), "Invalid picture");
     return dib.release();
 }
@@ -100,6 +100,11 @@ int IconFileType(const std::vector<BYTE>& data) {
 }
 
 }  // namespace
+
+bool PictureFitsInMemory(std::int64_t width, std::int64_t height) noexcept {
+    constexpr std::int64_t kMaxBitmapBytes = 0x7FFFFFFF;
+    return width > 0 && height > 0 && width <= kMaxBitmapBytes / 4 / height;
+}
 
 HANDLE PictureObject::Handle() const noexcept {
     return kind_ == Kind::Bitmap ? static_cast<HANDLE>(bitmap_.get()) : static_cast<HANDLE>(icon_.get());

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -20,6 +21,11 @@ class PictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Whether a picture of width x height pixels can be held as a 32-bit bitmap: both
+// sides at least 1 pixel and its pixels within the 2 GiB a bitmap may take. A
+// picture outside this is no picture.
+bool PictureFitsInMemory(std::int64_t width, std::int64_t height) noexcept;
 
 class PictureObject {
 public:

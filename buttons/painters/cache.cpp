@@ -47,10 +47,10 @@ void qvButtons_H::UpdateCaptionFont() {
 }
 
 // The size and kind of Picture: a bitmap with pixel memory of its own, else an icon
-// measured by its colour image.
+// measured by its colour image; 0 x 0 for a picture that cannot be described.
 void qvButtons_H::MeasurePicture() {
     if (!Picture()) {
-        PreparedImage.reset();
+        DropPreparedImage();
         PictureWidth = PictureHeight = 0;
         return;
     }
@@ -76,6 +76,11 @@ void qvButtons_H::MeasurePicture() {
                 PictureKind = 1;
             }
         }
+    }
+    // A zero-sized picture, or one larger than a bitmap may be, is no picture.
+    if (!forms::PictureFitsInMemory(width, height)) {
+        DropPreparedImage();
+        width = height = 0;
     }
     PictureWidth = width;
     PictureHeight = height;

@@ -195,6 +195,8 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
 SIZE FitPictureSize(int32_t pictureWidth, int32_t pictureHeight, int32_t boxWidth, int32_t boxHeight) {
     // A side of 0 sets no limit (and stays 0); without any size there is nothing to fit.
     if (pictureWidth <= 0 && pictureHeight <= 0) return SIZE{0, 0};
+    boxWidth = std::max(boxWidth, 0);  // a box smaller than nothing holds nothing
+    boxHeight = std::max(boxHeight, 0);
     constexpr double unlimited = std::numeric_limits<double>::infinity();
     const double r = std::min(pictureWidth > 0 ? static_cast<double>(boxWidth) / pictureWidth : unlimited,
                               pictureHeight > 0 ? static_cast<double>(boxHeight) / pictureHeight : unlimited);

@@ -126,9 +126,10 @@ void qvButtons_H::BuildShapeRegions() {
         InnerEdgeRegion.reset(::CreateEllipticRgn(2, 2, sw - 2, sh - 2));
     } else if (shape == ShapeCustom || shape == ShapeCustom3D) {
         if (PictureWidth == 0 || PictureHeight == 0) return;  // the old window region stays
+        const SIZE fitted = FitImage(ScaleWidthPixels(), ScaleHeightPixels());
+        if (fitted.cx <= 0 || fitted.cy <= 0) return;  // no pixel of the picture fits
         try {
             DelayDrawing(true);
-            const SIZE fitted = FitImage(ScaleWidthPixels(), ScaleHeightPixels());
             const POINT at = PositionInContainer(hWnd(), ContainerHwnd());
             Move(at.x, at.y, fitted.cx, fitted.cy);
             const std::int32_t sw = ScaleWidthPixels();

@@ -199,6 +199,8 @@ TEST(FitPicture, KeepsAspectRatio) {
     EXPECT_EQ(s.cx, 0); EXPECT_EQ(s.cy, 30);
     s = FitPictureSize(0, 0, 40, 30);
     EXPECT_EQ(s.cx, 0); EXPECT_EQ(s.cy, 0);
+    s = FitPictureSize(100, 50, -12, 30);  // a box smaller than nothing (a tiny ps48 button)
+    EXPECT_EQ(s.cx, 0); EXPECT_EQ(s.cy, 0);
 }
 
 TEST(CaptionText, DoublePipeBreaksTheLine) {

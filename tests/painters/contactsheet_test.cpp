@@ -35,9 +35,11 @@ TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
     const auto height = Field<std::int32_t>(bmp, 22);
     EXPECT_EQ(Field<std::uint16_t>(bmp, 28), 24);
     // Two blocks across, two down; each 120 label pixels plus 7 cells of 96 + 8 and
-    // a margin of 8, and 24 + 18 header pixels plus 8 rows of 32 + 8 and 8.
+    // a margin of 8, and 24 + 18 header pixels plus 8 rows of 32 + 8 and 8. Below
+    // them the picture block: 24 + 18 header pixels, 5 rows of 56 + 8, another 18
+    // header pixels, 3 rows of 56 + 8 and 8.
     ASSERT_EQ(width, 2 * (120 + 7 * 104 + 8));
-    ASSERT_EQ(height, 2 * (24 + 18 + 8 * 40 + 8));
+    ASSERT_EQ(height, 2 * (24 + 18 + 8 * 40 + 8) + 24 + 18 + 8 * 64 + 18 + 8);
     const int stride = (width * 3 + 3) & ~3;
     ASSERT_EQ(bmp.size(), offset + static_cast<size_t>(stride) * height);
     auto at = [&](int x, int y) {
@@ -61,6 +63,15 @@ TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
     EXPECT_EQ(at(x2 + 40, y0), RGB(128, 128, 128));
     EXPECT_EQ(at(x2 + 95, y0 + 16), RGB(255, 255, 255));
     EXPECT_EQ(at(x2 + 40, y0 + 31), RGB(255, 255, 255));
+
+    // Picture block, row ps32, column paLeftEdge (image at 4, 12 in the cell): the
+    // sun's black outline and yellow middle; disabled (six columns on) the outline
+    // is grey and the yellow mixes with the face by the greying raster operation.
+    const int px = 120 + 8 + 4, py = 740 + 24 + 18 + 4 + 2 * 64 + 12 + 16;
+    EXPECT_EQ(at(px + 2, py), RGB(0, 0, 0));
+    EXPECT_EQ(at(px + 16, py), RGB(250, 200, 30));
+    EXPECT_EQ(at(px + 6 * 104 + 2, py), RGB(128, 128, 128));
+    EXPECT_EQ(at(px + 6 * 104 + 16, py), ((::GetSysColor(COLOR_BTNFACE) ^ 0x808080) & RGB(250, 200, 30)) ^ 0x808080);
 }
 
 TEST(ContactSheet, NeedsExactlyOneArgument) {

@@ -1,7 +1,7 @@
 // contactsheet OUT.bmp: renders every button style in every state into one 24-bit
 // bitmap, so a person can review the look at a glance. Four blocks: the default
 // colours and the system's own colours, each without and with a gradient; in each
-// block one row per style and one column per state.
+// block one row per style and one column per state. Below them the picture block.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,17 +14,15 @@
 #include "forms/font_object.h"
 #include "forms/window_base.h"
 #include "platform/handles.h"
+#include "tools/contactsheet/picture_block.h"
 
 namespace {
 
 using buttons::qvButtons_H;
 
-constexpr int kCellWidth = 96;
+using namespace contactsheet::grid;
+
 constexpr int kCellHeight = 32;
-constexpr int kGap = 8;
-constexpr int kLabelWidth = 120;
-constexpr int kTitleHeight = 24;
-constexpr int kHeaderHeight = 18;
 constexpr int kColumns = 7;
 constexpr int kRows = 8;
 constexpr int kBlockWidth = kLabelWidth + kColumns * (kCellWidth + kGap) + kGap;
@@ -140,7 +138,7 @@ bool WriteBmp(const std::wstring& path, HBITMAP dib, int width, int height) {
 
 int Run(const std::wstring& outPath) {
     const int width = 2 * kBlockWidth;
-    const int height = 2 * kBlockHeight;
+    const int height = 2 * kBlockHeight + contactsheet::PictureBlockHeight();
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = width;
@@ -196,6 +194,8 @@ int Run(const std::wstring& outPath) {
             }
         }
     }
+    contactsheet::DrawPictureBlock({dc.get(), host.hwnd(), titles.get(), labels.get(), CopyButton, Label}, 0,
+                                   2 * kBlockHeight);
     ::GdiFlush();
     if (!WriteBmp(outPath, sheet.get(), width, height)) {
         std::fprintf(stderr, "contactsheet: cannot write %ls\n", outPath.c_str());
