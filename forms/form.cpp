@@ -77,6 +77,7 @@ void Form::Load() {
     if (!hwnd()) throw std::runtime_error("form window not created");
     OpenForms().insert(this);
     CreateControls();
+    FocusMoved(::GetFocus());
     OnLoad();
 }
 
@@ -285,6 +286,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 HWND focus = ::GetFocus();
                 if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
             }
+            break;
+        case WM_KEYDOWN:  // arrow keys a control posted to its container
+            if (MoveFocusForArrow(wp)) return 0;
             break;
         case WM_SETFOCUS:
             if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsWindowEnabled(lastFocus_))

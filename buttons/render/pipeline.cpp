@@ -16,6 +16,7 @@ HGDIOBJ SelectInto(HDC dc, HGDIOBJ object) { return dc ? ::SelectObject(dc, obje
 
 void qvButtons_H::RedrawButton() {
     if (DelayDrawingFlag()) return;
+    NotifyAccessibleState();
     PainterPoints points{};
     BorderColors colors{};
     FaceState faceState = 0;
