@@ -75,6 +75,16 @@ HRESULT AccessibleObject::Text(const VARIANT& child, std::wstring AccessibleFact
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
+HRESULT AccessibleObject::Number(const VARIANT& child, long AccessibleFacts::*member, VARIANT* out) const {
+    if (!out) return E_POINTER;
+    ::VariantInit(out);
+    AccessibleFacts facts;
+    if (const HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
+    out->vt = VT_I4;
+    out->lVal = facts.*member;
+    return S_OK;
+}
+
 HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
     *parent = nullptr;
@@ -115,24 +125,10 @@ HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topi
     return IsSelf(child) ? S_FALSE : E_INVALIDARG;
 }
 
-HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role) return E_POINTER;
-    ::VariantInit(role);
-    AccessibleFacts facts;
-    if (const HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
-    role->vt = VT_I4;
-    role->lVal = facts.role;
-    return S_OK;
-}
+HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) { return Number(child, &AccessibleFacts::role, role); }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-    if (!state) return E_POINTER;
-    ::VariantInit(state);
-    AccessibleFacts facts;
-    if (const HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
-    state->vt = VT_I4;
-    state->lVal = facts.state;
-    return S_OK;
+    return Number(child, &AccessibleFacts::state, state);
 }
 
 HRESULT AccessibleObject::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {

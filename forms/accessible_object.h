@@ -74,6 +74,7 @@ private:
     // S_OK with the facts, or the error to return.
     HRESULT Facts(const VARIANT& child, AccessibleFacts& facts) const;
     HRESULT Text(const VARIANT& child, std::wstring AccessibleFacts::*member, BSTR* out) const;
+    HRESULT Number(const VARIANT& child, long AccessibleFacts::*member, VARIANT* out) const;
 
     HWND hwnd_;
     LONG references_ = 1;
