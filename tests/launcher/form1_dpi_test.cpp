@@ -1,12 +1,14 @@
-// Form1 on a 144-dpi screen (a Wine prefix of its own): the window and every control
-// are 1.5 times their 96-dpi pixels and no caption is cut off. Leaves a screenshot
-// with the focus on a tool button.
+// The launcher's windows on a 144-dpi screen (a Wine prefix of its own): each window
+// and every control are 1.5 times their 96-dpi pixels and no caption is cut off.
+// Leaves a screenshot of Form1 with the focus on a tool button.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
 
 #include "launcher/form1.h"
+#include "launcher/form2.h"
+#include "launcher/form3.h"
 #include "tests/forms/driver.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -52,17 +54,11 @@ void SaveScreenshot(HWND hwnd, const wchar_t* path) {
         .write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
-}  // namespace
-
-TEST_F(LauncherTest, Form1At144DpiScalesByOneAndAHalfWithCaptionsWhole) {
-    ::SetProcessDPIAware();  // as the launcher's manifest declares
-    ASSERT_EQ(144, ::GetDeviceCaps(platform::WindowDC(nullptr).get(), LOGPIXELSY));
-    hosttest::Mouse(hosttest::Corner());
-    ServeConfig(primary, "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\n[2]\r\nnome=SOS\r\n");
-    launcher::Form1 form;
-    form.Show();
-    hosttest::PumpFor(100);
-    const forms::FormDescription d = forms::LoadFormDescription(L"FORM1");
+// The form's client area and controls at 1.5 times their 96-dpi pixels, and their
+// captions within them.
+void ExpectScaled(forms::Form& form, const wchar_t* resource) {
+    SCOPED_TRACE(std::string(form.Name().begin(), form.Name().end()));
+    const forms::FormDescription d = forms::LoadFormDescription(resource);
     RECT client{};
     ::GetClientRect(form.hwnd(), &client);
     EXPECT_NEAR(At144(d.clientWidth), client.right, 1.0);
@@ -79,19 +75,42 @@ TEST_F(LauncherTest, Form1At144DpiScalesByOneAndAHalfWithCaptionsWhole) {
         EXPECT_NEAR(At144(control.Top()), r.top, 1.0);
         EXPECT_NEAR(At144(control.Width()), w, 1.0);
         EXPECT_NEAR(At144(control.Height()), h, 1.0);
-        const bool label = c.kind == "label", button = c.kind == "qvButtons_H";
-        const std::wstring text = label ? form.GetLabel(c.name).Caption()
-                                        : button ? form.GetButton(c.name).Caption() : std::wstring();
+        std::wstring text;
+        if (c.kind == "label") text = form.GetLabel(c.name).Caption();
+        if (c.kind == "commandbutton") text = form.GetCommandButton(c.name).Caption();
+        if (c.kind == "qvButtons_H") text = form.GetButton(c.name).Caption();
         if (text.empty()) continue;
-        const SIZE extent = Measure(text, label ? c.font.value_or(forms::FontSpec{})
-                                                : forms::FontFromJson(c.properties.value("font", nlohmann::json{})),
+        const SIZE extent = Measure(text, c.kind == "qvButtons_H"
+                                              ? forms::FontFromJson(c.properties.value("font", nlohmann::json{}))
+                                              : c.font.value_or(forms::FontSpec{}),
                                     w);
         EXPECT_TRUE(extent.cx <= w && extent.cy <= h) << extent.cx << " x " << extent.cy;
     }
+}
 
+}  // namespace
+
+TEST_F(LauncherTest, WindowsAt144DpiScaleByOneAndAHalfWithCaptionsWhole) {
+    ::SetProcessDPIAware();  // as the launcher's manifest declares
+    ASSERT_EQ(144, ::GetDeviceCaps(platform::WindowDC(nullptr).get(), LOGPIXELSY));
+    hosttest::Mouse(hosttest::Corner());
+    ServeConfig(primary, "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\n[2]\r\nnome=SOS\r\n");
+    launcher::Form1 form;
+    form.Show();
+    hosttest::PumpFor(100);
+    ExpectScaled(form, L"FORM1");
     hosttest::Keys({VK_TAB});
     hosttest::Keys({VK_TAB});
     ASSERT_EQ(form.GetButton(L"qvButtons_H1").Handle(), ::GetFocus());
     hosttest::PumpFor(300);
     SaveScreenshot(form.hwnd(), NORVEL_DPI_SHOT);
+
+    launcher::Form2 dialog(form.GetCheckBox(L"Check1"));
+    dialog.Load();
+    ExpectScaled(dialog, L"FORM2");
+    dialog.Unload();
+    launcher::Form3 others;
+    others.Load();
+    ExpectScaled(others, L"FORM3");
+    others.Unload();
 }
