@@ -44,7 +44,10 @@ void qvButtons_H::Mode(std::int32_t mode) {
 void qvButtons_H::Caption(const std::wstring& caption) {
     if (auto key = AccessKeyOf(caption)) AccessKeys(*key);
     caption_ = caption;
-    if (hWnd()) ::SetWindowTextW(hWnd(), caption_.c_str());
+    if (hWnd()) {
+        ::SetWindowTextW(hWnd(), caption_.c_str());
+        ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hWnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
     LayoutButtonContent(false);
     RedrawButton();
     PropertyChanged(L"Caption");

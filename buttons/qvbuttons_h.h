@@ -215,6 +215,15 @@ public:
     // The resize processing (also run by ButtonShape, Picture and read-properties).
     void ResizeProcessing();
 
+    // ---- Assistive technology (accessible.cpp) ----
+    long AccessibleRole() const;
+    long AccessibleState() const;   // STATE_SYSTEM_... bits
+    std::wstring AccessibleDefaultAction() const;
+    // The default action: a click through the same path as a real one.
+    void DoDefaultAction();
+    // Raises EVENT_OBJECT_STATECHANGE when the state differs from the last raised one.
+    void NotifyAccessibleState();
+
 protected:
     void OnInitProperties() override;
     void OnReadProperties(const forms::PropertyBag& bag) override;
@@ -242,6 +251,8 @@ protected:
     void OnOLEGiveFeedback(std::int32_t& effect, bool& defaultCursors) override;
     void OnOLESetData(IDataObject* data, std::int16_t& dataFormat) override;
     void OnOLEStartDrag(IDataObject* data, std::int32_t& allowedEffects) override;
+    void OnEnable(bool enabled) override;
+    forms::AccessibleObject* NewAccessibleObject() override;
 
 private:
     // UpdateCache "Font" and "Picture" (painters/cache.cpp).
@@ -282,6 +293,7 @@ private:
     std::int32_t hoverForeColor_ = kButtonText;
     std::int32_t hoverBackColor_ = kButtonFace;
     bool delayDrawing_ = false;
+    long raisedState_ = -1;  // the accessible state last announced
 
     // ---- Member state shared by the control's parts ----
     // InputFlags bits.

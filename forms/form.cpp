@@ -7,6 +7,7 @@
 #include "forms/colors.h"
 #include "forms/screen_pointer.h"
 #include "forms/twips.h"
+#include "platform/screen.h"
 
 namespace forms {
 namespace {
@@ -76,6 +77,7 @@ void Form::Load() {
     if (!hwnd()) throw std::runtime_error("form window not created");
     OpenForms().insert(this);
     CreateControls();
+    FocusMoved(::GetFocus());
     OnLoad();
 }
 
@@ -182,7 +184,16 @@ void Form::PaintBackground(HDC dc, const RECT& area) const {
     if (!picture_) return;
     platform::MemoryDC source(::CreateCompatibleDC(dc));
     platform::ScopedSelect select(source.get(), picture_.get());
-    ::BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, source.get(), 0, 0, SRCCOPY);
+    // The picture is drawn for 96 dpi; on a finer screen it grows with the layout.
+    const int w = ::MulDiv(pictureSize_.cx, platform::ScreenDpi(LOGPIXELSX), 96);
+    const int h = ::MulDiv(pictureSize_.cy, platform::ScreenDpi(LOGPIXELSY), 96);
+    if (w == pictureSize_.cx && h == pictureSize_.cy) {
+        ::BitBlt(dc, 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
+        return;
+    }
+    const int oldMode = ::SetStretchBltMode(dc, HALFTONE);
+    ::StretchBlt(dc, 0, 0, w, h, source.get(), 0, 0, pictureSize_.cx, pictureSize_.cy, SRCCOPY);
+    ::SetStretchBltMode(dc, oldMode);
 }
 
 void Form::PaintUnder(HDC dc, const Control& above) const {
@@ -284,6 +295,9 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 HWND focus = ::GetFocus();
                 if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
             }
+            break;
+        case WM_KEYDOWN:  // arrow keys a control posted to its container
+            if (MoveFocusForArrow(wp)) return 0;
             break;
         case WM_SETFOCUS:
             if (lastFocus_ && ::IsWindow(lastFocus_) && ::IsWindowEnabled(lastFocus_))

@@ -22,6 +22,7 @@
 #include "forms/list_box.h"
 #include "forms/message_loop.h"
 #include "forms/shape.h"
+#include "forms/user_control.h"
 #include "forms/window_base.h"
 #include "platform/handles.h"
 
@@ -58,6 +59,15 @@ public:
     bool ShowsScreenPointer() const;
     void FocusNextControl(bool backwards);
 
+    // Keyboard handling for the controls (keyboard_navigation.cpp). FocusMoved keeps
+    // the user controls' ambient DisplayAsDefault for the window that now has the
+    // focus; the Press... members return false when no control takes the key.
+    void FocusMoved(HWND focus);
+    bool MoveFocusForArrow(WPARAM key);
+    bool PressDefaultButton();
+    bool PressCancelButton();
+    bool PressAccessKey(wchar_t key);
+
     // The form a window (the form itself or one of its controls) belongs to.
     static Form* FromAnyWindow(HWND hwnd);
     // Forms whose window exists.
@@ -80,6 +90,7 @@ private:
     void RunMessageLoopWhileLoaded();
     void EnableOtherForms();
     std::vector<HWND> TabOrder() const;
+    UserControl* VisibleUserControl(const Control& c) const;
     template <typename T>
     T& Get(const std::wstring& name);
 

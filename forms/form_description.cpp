@@ -60,6 +60,8 @@ FormDescription ParseFormDescription(std::string_view json) {
     d.clientHeight = root.at("clientHeight").get<int>();
     if (root.contains("backColor")) d.backColor = ColorFromJson(root["backColor"]);
     d.picture = Text(root, "picture");
+    d.defaultButton = Text(root, "defaultButton");
+    d.cancelButton = Text(root, "cancelButton");
     if (root.contains("controls"))
         for (const auto& c : root["controls"]) d.controls.push_back(ParseControl(c));
     return d;

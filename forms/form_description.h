@@ -2,7 +2,8 @@
 // kept in one JSON file per window and compiled into the program as a resource.
 //
 //   {"name": "Form2", "caption": "...", "clientWidth": 4650, "clientHeight": 5790,
-//    "backColor": "0xFFFFFF", "picture": "BANNER",
+//    "backColor": "0xFFFFFF", "picture": "BANNER", "defaultButton": "qvButtons_H4",
+//    "cancelButton": "Command2",
 //    "controls": [ {"name": "Label1", "kind": "label", "left": 240, "top": 1080,
 //                   "width": 4095, "height": 3255, "caption": "...", "font": {...},
 //                   "foreColor": 255, "backStyle": 0, "alignment": 2, "visible": true,
@@ -52,6 +53,9 @@ struct FormDescription {
     int clientWidth = 0, clientHeight = 0;  // twips
     std::uint32_t backColor = static_cast<std::uint32_t>(kButtonFace);
     std::wstring picture;  // name of a BITMAP resource drawn at the top-left, or empty
+    // The buttons Enter and Esc press ("defaultButton", "cancelButton"), or empty.
+    std::wstring defaultButton;
+    std::wstring cancelButton;
     std::vector<ControlDescription> controls;
 };
 

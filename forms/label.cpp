@@ -3,6 +3,7 @@
 #include "forms/colors.h"
 #include "forms/control_font.h"
 #include "forms/form.h"
+#include "forms/label_accessible.h"
 
 namespace forms {
 
@@ -23,6 +24,7 @@ Label::Label(Form& form, const ControlDescription& d)
 void Label::SetCaption(const std::wstring& caption) {
     caption_ = caption;
     ::SetWindowTextW(hwnd(), caption_.c_str());
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     // Transparent labels over this one show part of its text.
     const RECT r = PixelBounds();
     ::RedrawWindow(Parent().hwnd(), &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -50,6 +52,8 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_GETDLGCODE:
             return DLGC_STATIC;
+        case WM_GETOBJECT:
+            return AnswerGetObject(wp, lp, NewLabelAccessible(hwnd()));
     }
     return WindowBase::HandleMessage(msg, wp, lp);
 }

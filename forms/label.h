@@ -21,6 +21,8 @@ public:
     void SetCaption(const std::wstring& caption);
 
     std::function<void()> Click;
+    // Shown as a link (hand pointer); read as a link whose default action is Click.
+    bool IsLink() const noexcept { return link_; }
     // Labels beneath a transparent label show through it.
     void PaintUnder(HDC dc) const override;
 

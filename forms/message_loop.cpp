@@ -1,16 +1,8 @@
 #include "forms/message_loop.h"
 
-#include "forms/form.h"
+#include "forms/keyboard_navigation.h"
 
 namespace forms {
-
-bool PreTranslateFormMessage(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
-    Form* form = Form::FromAnyWindow(msg.hwnd);
-    if (!form) return false;
-    form->FocusNextControl(::GetKeyState(VK_SHIFT) < 0);
-    return true;
-}
 
 bool RunMessageLoop(const std::function<bool()>& keepGoing) {
     MSG msg{};

@@ -1,15 +1,14 @@
-// The forms' message loop: dispatches messages, moving the focus with Tab in the
-// forms' tab order.
+// The forms' message loop: dispatches messages after the forms' own keys
+// (keyboard_navigation.h).
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
-namespace forms {
+#include "forms/keyboard_navigation.h"
 
-// Handles the keys the forms treat themselves (Tab, Shift+Tab); true when done.
-bool PreTranslateFormMessage(const MSG& msg);
+namespace forms {
 
 // Runs until WM_QUIT (returns false, leaving WM_QUIT posted again for outer loops)
 // or until keepGoing() turns false (returns true).

@@ -1,5 +1,7 @@
 #include "forms/user_control.h"
 
+#include "forms/form.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -99,6 +101,11 @@ HDC UserControl::hDC() const noexcept {
 void UserControl::Enabled(bool enabled) {
     enabled_ = enabled;
     if (hwnd()) ::EnableWindow(hwnd(), enabled ? TRUE : FALSE);
+}
+
+void UserControl::OnEnable(bool enabled) {
+    enabled_ = enabled;
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void UserControl::Font(FontRef font) { font_ = std::move(font); }
@@ -202,11 +209,13 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         Terminate();
         break;
     case WM_ENABLE:
-        // Enabled or disabled from outside (the form): keep the surface property in
-        // step and show the new state.
-        enabled_ = wp != 0;
-        if (created_ && !terminated_) ::InvalidateRect(hwnd(), nullptr, FALSE);
+        if (created_ && !terminated_) OnEnable(wp != 0);
+        else enabled_ = wp != 0;
         return 0;
+    case WM_GETOBJECT:
+        if (created_ && !terminated_)
+            if (AccessibleObject* object = NewAccessibleObject()) return AnswerGetObject(wp, lp, object);
+        break;
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && mousePointer_ != PointerDefault) {
             ::SetCursor(CurrentCursor());
@@ -263,7 +272,13 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_SETFOCUS:
+        // The form first moves the ambient DisplayAsDefault, so the focus mark shows.
+        if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(hwnd());
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, CHILDID_SELF);
         OnGotFocus();
+        return 0;
+    case WM_KILLFOCUS:
+        if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(reinterpret_cast<HWND>(wp));
         return 0;
     default:
         break;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/accessible_object.h"
 #include "forms/colors.h"
 #include "forms/font_object.h"
 #include "forms/picture_object.h"
@@ -136,6 +137,12 @@ protected:
     virtual void OnKeyUp(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode, (void)shift; }
     virtual void OnAccessKeyPress(std::int16_t keyAscii) { (void)keyAscii; }
     virtual void OnGotFocus() {}
+    // The container enabled or disabled the window (WM_ENABLE); the default keeps the
+    // surface property in step and repaints.
+    virtual void OnEnable(bool enabled);
+    // The control's IAccessible for WM_GETOBJECT/OBJID_CLIENT (one reference handed
+    // over), or nullptr when the control has none.
+    virtual AccessibleObject* NewAccessibleObject() { return nullptr; }
     virtual void OnOLECompleteDrag(std::int32_t& effect) { (void)effect; }
     virtual void OnOLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift,
                                float& x, float& y) { (void)data, (void)effect, (void)button, (void)shift, (void)x, (void)y; }

@@ -10,6 +10,7 @@ namespace buttons {
 
 void qvButtons_H::RedrawButton() {
     if (DelayDrawingFlag()) return;
+    NotifyAccessibleState();
     // A style without a painter copies nothing: the window keeps its image.
     if (ButtonStyle() < bsBevel || ButtonStyle() > bsRoundedFrame) return;
     PainterPoints points{};
