@@ -63,10 +63,15 @@ void Form1::StartUp() {
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
-    const bool reachable = !ServerBaseUrl.empty() && services::HttpExists(configUrl);
+    const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
+    bool reachable = !ServerBaseUrl.empty() && services::HttpExists(configUrl);
     if (reachable) {
-        const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
         services::DownloadFile(configUrl, localConfig, &*progress_);
+        // A failed download leaves an earlier copy as it was; without one there is
+        // no configuration to read.
+        reachable = IsPlainFile(localConfig);
+    }
+    if (reachable) {
         left.SetCaption(services::ReadIni(localConfig, L"1", L"nome"));
         left.SetTag(services::ReadIni(localConfig, L"1", L"eseguibile"));
         middle.SetCaption(services::ReadIni(localConfig, L"2", L"nome"));

@@ -40,7 +40,10 @@ void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstrin
         services::DownloadFile(url, localPath, &progress);
         progress.Hide();
     }
-    if (IsPlainFile(localPath)) StartTool(owner, localPath);
+    if (IsPlainFile(localPath))
+        StartTool(owner, localPath);
+    else
+        platform::ShowMessage(kDownloadFailed);
 }
 
 }  // namespace launcher

@@ -15,8 +15,9 @@ bool ToolDownloadRunning();
 // Probes ServerBaseUrl + exeName; when the server has it, downloads it into
 // LocalToolFolder with `progress` shown, then starts the copy on disk with `owner`
 // as the owner window. A failed download leaves the previous complete copy (if any),
-// which is then started; nothing partial is ever on disk. When the server lacks the
-// file (or no server answered at start-up) the user sees "File inesistente sul Server".
+// which is then started; nothing partial is ever on disk. Without such a copy the user
+// is told the download failed. When the server lacks the file (or no server answered
+// at start-up) the user sees "File inesistente sul Server".
 void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName);
 
 // Starts LocalToolFolder's copy of a tool: "open", owner, SW_SHOW.

@@ -8,9 +8,10 @@ namespace services {
 // True when the folder exists (with or without a trailing backslash).
 bool DirExists(std::wstring path);
 
-// True when a HEAD request for url answers with status 200. A url that does not
-// begin with "HTTP:" (any letter case) gets "http://" put in front, and the caller's
-// text holds the completed URL afterwards.
+// True when a HEAD request for url answers with status 200. A url that begins with
+// neither "HTTP:" nor "HTTPS:" (any letter case) gets "http://" put in front, and the
+// caller's text holds the completed URL afterwards. Over https the platform's
+// certificate checks apply: a server whose certificate is not trusted gives false.
 bool HttpExists(std::wstring& url);
 
 }  // namespace services

@@ -14,6 +14,8 @@ using testsupport::HttpResponse;
 namespace {
 
 const std::wstring kNotOnServer = L"File inesistente sul Server";
+const std::wstring kDownloadFailed =
+    L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
 
 std::string Config(const std::string& exe1, const std::string& version1) {
     return "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=" + exe1 +
@@ -246,17 +248,29 @@ TEST_F(Launch, FailedDownloadStartsThePreviousCompleteCopy) {
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
     EXPECT_EQ(previous, startedContent);
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothing) {
+// Whatever makes the download fail, without an earlier copy the user is told.
+TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothingAndSaysSo) {
     StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
     const std::string fresh = DemoTool("NorvelSOS");
-    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe",
-                  HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size())));
-    OnNextShow(Accept);
-    Press(L"qvButtons_H4");
-    EXPECT_TRUE(starts.empty());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    HttpResponse noLength;
+    noLength.body = fresh;
+    noLength.noLength = true;
+    HttpResponse getFails = HttpResponse::HeadStatus(200, fresh);
+    getFails.status = 503;
+    for (const HttpResponse& broken :
+         {noLength, getFails, HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size()))}) {
+        SCOPED_TRACE(testing::Message() << "status " << broken.status << ", no length " << broken.noLength);
+        messages.clear();
+        primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", broken);
+        OnNextShow(Accept);
+        Press(L"qvButtons_H4");
+        EXPECT_TRUE(starts.empty());
+        EXPECT_EQ((std::vector<std::wstring>{kDownloadFailed}), messages);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    }
 }
 
 }  // namespace
