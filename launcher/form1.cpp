@@ -119,15 +119,17 @@ void Form1::LaunchTool() {
         return;
     }
     const std::wstring localPath = LocalToolFolder + L"\\" + ToolExeName;
+    const std::wstring pin = services::ReadIni(config, section, L"sha256");
     if (IsPlainFile(localPath)) {
         const services::FileVersionRecord record = services::ReadFileVersion(localPath);
         const std::wstring required = services::ReadIni(config, section, L"versione");
-        if (record.FileVersion == required) {
+        // A pinned copy with the right version but other bytes is fetched again.
+        if (record.FileVersion == required && MatchesToolPin(localPath, pin)) {
             StartTool(hwnd(), localPath);
             return;
         }
     }
-    FetchAndStartTool(hwnd(), *progress_, ToolExeName);
+    FetchAndStartTool(hwnd(), *progress_, ToolExeName, pin);
 }
 
 }  // namespace launcher
