@@ -28,7 +28,10 @@ void Form1::OnLoad() {
     GetButton(L"qvButtons_H4").Click = [this] { PressToolButton(1); };
     GetButton(L"qvButtons_H1").Click = [this] { PressToolButton(2); };
     GetButton(L"qvButtons_H3").Click = [this] { PressOther(); };
-    GetLabel(L"Label2").Click = [this] { ShellOpen(nullptr, L"http://" + GetLabel(L"Label2").Caption(), SW_SHOWNORMAL); };
+    // The site opens with the scheme of the server whose host the link shows.
+    GetLabel(L"Label2").Click = [this] {
+        ShellOpen(nullptr, SchemeFor(shownHost_) + GetLabel(L"Label2").Caption(), SW_SHOWNORMAL);
+    };
     StartUp();
 }
 
@@ -39,12 +42,16 @@ void Form1::StartUp() {
     const Deployment& deployment = CurrentDeployment();
 
     ConfigFileName = L"norvelassist.ini";
+    const auto showHost = [&](const std::wstring& host) {
+        shownHost_ = host;
+        hostLabel.SetCaption(BareHost(host));
+    };
     ServerBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
-    hostLabel.SetCaption(deployment.primaryHost);
+    showHost(deployment.primaryHost);
     std::wstring configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
     if (!services::HttpExists(configUrl)) {
         ServerBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
-        hostLabel.SetCaption(deployment.fallbackHost);
+        showHost(deployment.fallbackHost);
         configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
         if (!services::HttpExists(configUrl)) {
             ServerBaseUrl.clear();
