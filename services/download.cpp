@@ -7,6 +7,7 @@
 #include <atomic>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/handles.h"
@@ -107,14 +108,15 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     const std::int64_t announced = std::max(contentLength, ContentLengthHeader(request.request.get()));
 
     std::vector<char> buffer(kReadSize);
-    Sha256 received;
+    std::optional<Sha256> received;  // only a pinned download is hashed
+    if (!sha256Pin.empty()) received.emplace();
     std::int64_t total = 0;
     bool ended = false;
     for (;;) {
         DWORD read = 0;
         if (!::InternetReadFile(request.request.get(), buffer.data(), kReadSize, &read)) break;
         if (!part.Write(buffer.data(), read)) break;
-        received.Add(buffer.data(), read);
+        if (received) received->Add(buffer.data(), read);
         total += read;
         Show(window, total, contentLength);
         platform::ProcessPendingMessages();
@@ -124,7 +126,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
         }
     }
     if (!ended || total < announced) return;
-    if (!sha256Pin.empty() && !MatchesPin(received.HexDigest(), sha256Pin)) return;
+    if (received && !MatchesPin(received->HexDigest(), sha256Pin)) return;
     held.reset();
     part.ReplaceTarget(target);
 }
