@@ -28,8 +28,8 @@ TlsFront::TlsFront(const HttpServer& target) {
                   std::to_string(++counter) + "-" + std::to_string(::GetTickCount());
     folder_ = ThroughDriveZ(unixFolder_);
 
-    // The script is a Linux program: Wine starts it, but cannot end it, so it ends by
-    // itself when the stop file appears.
+    // The script is a Linux program: Wine starts it but cannot end it, so it ends by
+    // itself when the stop file appears (or after two minutes).
     std::wstring command = L"python3 \"" + Widen(NORVEL_TLS_FRONT_SCRIPT) + L"\" \"" + Widen(unixFolder_) + L"\" " +
                            std::to_wstring(target.Port());
     STARTUPINFOW startup{};
@@ -68,8 +68,7 @@ TlsFront::~TlsFront() {
     if (root_) ::CertControlStore(root_, 0, CERT_STORE_CTRL_COMMIT, nullptr);
     if (root_) ::CertCloseStore(root_, 0);
     WriteWholeFile(folder_ + L"\\stop", "");
-    // The script removes its folder as it ends; it must not outlive the test program,
-    // whose output it shares.
+    // The script removes its folder as it ends.
     for (int waited = 0; waited < 5000 && ::GetFileAttributesW(folder_.c_str()) != INVALID_FILE_ATTRIBUTES;
          waited += 50)
         ::Sleep(50);
