@@ -37,7 +37,10 @@ void Form1::OnLoad() {
     GetButton(kToolButton1).Click = [this] { PressToolButton(1); };
     GetButton(kToolButton2).Click = [this] { PressToolButton(2); };
     GetButton(kOtherButton).Click = [this] { PressOther(); };
-    GetLabel(kHostLabel).Click = [this] { ShellOpen(nullptr, L"http://" + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL); };
+    // The site opens with the scheme of the server whose host the link shows.
+    GetLabel(kHostLabel).Click = [this] {
+        ShellOpen(nullptr, SchemeFor(shownHost_) + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL);
+    };
     StartUp();
 }
 
@@ -48,12 +51,16 @@ void Form1::StartUp() {
     const Deployment& deployment = CurrentDeployment();
 
     ConfigFileName = L"norvelassist.ini";
+    const auto showHost = [&](const std::wstring& host) {
+        shownHost_ = host;
+        hostLabel.SetCaption(BareHost(host));
+    };
     ServerBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
-    hostLabel.SetCaption(deployment.primaryHost);
+    showHost(deployment.primaryHost);
     std::wstring configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
     if (!services::HttpExists(configUrl)) {
         ServerBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
-        hostLabel.SetCaption(deployment.fallbackHost);
+        showHost(deployment.fallbackHost);
         configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
         if (!services::HttpExists(configUrl)) {
             ServerBaseUrl.clear();
@@ -72,10 +79,15 @@ void Form1::StartUp() {
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
-    const bool reachable = !ServerBaseUrl.empty() && services::HttpExists(configUrl);
+    const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
+    bool reachable = !ServerBaseUrl.empty() && services::HttpExists(configUrl);
     if (reachable) {
-        const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
         services::DownloadFile(configUrl, localConfig, &*progress_);
+        // A failed download leaves an earlier copy as it was; without one there is
+        // no configuration to read.
+        reachable = IsPlainFile(localConfig);
+    }
+    if (reachable) {
         left.SetCaption(services::ReadIni(localConfig, L"1", L"nome"));
         left.SetTag(services::ReadIni(localConfig, L"1", L"eseguibile"));
         middle.SetCaption(services::ReadIni(localConfig, L"2", L"nome"));
@@ -123,15 +135,17 @@ void Form1::LaunchTool() {
         return;
     }
     const std::wstring localPath = LocalToolFolder + L"\\" + ToolExeName;
+    const std::wstring pin = services::ReadIni(config, section, L"sha256");
     if (IsPlainFile(localPath)) {
         const services::FileVersionRecord record = services::ReadFileVersion(localPath);
         const std::wstring required = services::ReadIni(config, section, L"versione");
-        if (record.FileVersion == required) {
+        // A pinned copy with the right version but other bytes is fetched again.
+        if (record.FileVersion == required && MatchesToolPin(localPath, pin)) {
             StartTool(hwnd(), localPath);
             return;
         }
     }
-    FetchAndStartTool(hwnd(), *progress_, ToolExeName);
+    FetchAndStartTool(hwnd(), *progress_, ToolExeName, pin);
 }
 
 }  // namespace launcher

@@ -32,6 +32,7 @@ private:
 
     std::optional<DownloadProgress> progress_;
     std::unique_ptr<Form3> form3_;
+    std::wstring shownHost_;  // the configured host whose name Label2 shows
 };
 
 }  // namespace launcher

@@ -35,12 +35,16 @@ void Form3::OnLoad() {
 
 void Form3::DownloadSelected() {
     if (ToolDownloadRunning()) return;
-    const std::wstring exeName = GetListBox(kExecutableList).List(GetListBox(kNameList).ListIndex());
+    const int line = GetListBox(kNameList).ListIndex();
+    const std::wstring exeName = GetListBox(kExecutableList).List(line);
     if (!IsPlainFileName(exeName)) {
         platform::ShowMessage(kFileNotOnServer);
         return;
     }
-    FetchAndStartTool(hwnd(), *progress_, exeName);
+    // Line k comes from section k + 3; its pin is read as the download starts.
+    const std::wstring pin =
+        services::ReadIni(LocalToolFolder + L"\\" + ConfigFileName, std::to_wstring(line + 3), L"sha256");
+    FetchAndStartTool(hwnd(), *progress_, exeName, pin);
 }
 
 }  // namespace launcher

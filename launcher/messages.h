@@ -10,6 +10,8 @@ inline constexpr wchar_t kObsoleteVersion[] =
     L"State usando una versione obsoleta del programma di assistenza. Vi preghiamo di scaricare dal nostro sito "
     L"la versione più aggiornata.";
 inline constexpr wchar_t kFileNotOnServer[] = L"File inesistente sul Server";
+inline constexpr wchar_t kDownloadFailed[] =
+    L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
 
 inline constexpr wchar_t kWelcomeText[] =
     L"Benvenuti nel software di Assistenza Remota.\r\n"

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "services/download.h"
 #include "services/probe.h"
+#include "services/sha256.h"
 
 namespace launcher {
 namespace {
@@ -25,7 +26,12 @@ bool ToolDownloadRunning() { return g_downloadRunning; }
 
 void StartTool(HWND owner, const std::wstring& localPath) { ShellOpen(owner, localPath, SW_SHOW); }
 
-void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName) {
+bool MatchesToolPin(const std::wstring& localPath, const std::wstring& sha256Pin) {
+    return sha256Pin.empty() || services::MatchesPin(services::FileSha256(localPath), sha256Pin);
+}
+
+void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstring& exeName,
+                       const std::wstring& sha256Pin) {
     const std::wstring url = ServerBaseUrl + exeName;
     const std::wstring localPath = LocalToolFolder + L"\\" + exeName;
     // Without a server there is nothing to probe: a bare file name would be taken
@@ -38,10 +44,13 @@ void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstrin
     {
         RunningFlag running;
         progress.Show();
-        services::DownloadFile(url, localPath, &progress);
+        services::DownloadFile(url, localPath, &progress, sha256Pin);
         progress.Hide();
     }
-    if (IsPlainFile(localPath)) StartTool(owner, localPath);
+    if (IsPlainFile(localPath) && MatchesToolPin(localPath, sha256Pin))
+        StartTool(owner, localPath);
+    else
+        platform::ShowMessage(kDownloadFailed);
 }
 
 }  // namespace launcher

@@ -7,11 +7,13 @@
 #include <atomic>
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/handles.h"
 #include "platform/pending_messages.h"
 #include "services/http_request.h"
+#include "services/sha256.h"
 
 namespace services {
 namespace {
@@ -86,7 +88,8 @@ std::int64_t GetContentLength(const std::wstring& url) {
     return ContentLengthHeader(request.request.get());
 }
 
-void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window) {
+void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
+                  const std::wstring& sha256Pin) {
     const std::int64_t contentLength = GetContentLength(url);
     if (contentLength < 0) return;
 
@@ -105,12 +108,15 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     const std::int64_t announced = std::max(contentLength, ContentLengthHeader(request.request.get()));
 
     std::vector<char> buffer(kReadSize);
+    std::optional<Sha256> received;  // only a pinned download is hashed
+    if (!sha256Pin.empty()) received.emplace();
     std::int64_t total = 0;
     bool ended = false;
     for (;;) {
         DWORD read = 0;
         if (!::InternetReadFile(request.request.get(), buffer.data(), kReadSize, &read)) break;
         if (!part.Write(buffer.data(), read)) break;
+        if (received) received->Add(buffer.data(), read);
         total += read;
         Show(window, total, contentLength);
         platform::ProcessPendingMessages();
@@ -120,6 +126,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
         }
     }
     if (!ended || total < announced) return;
+    if (received && !MatchesPin(received->HexDigest(), sha256Pin)) return;
     held.reset();
     part.ReplaceTarget(target);
 }

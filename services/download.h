@@ -27,8 +27,11 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
 std::int64_t GetContentLength(const std::wstring& url);
 
 // Downloads url into localPath, reporting to window (may be null) after every chunk
-// and processing pending window messages. Silent: on any failure localPath is left
-// exactly as it was.
-void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window);
+// and processing pending window messages. With a `sha256Pin` (a tool's "sha256"
+// from the configuration), the received bytes replace localPath only when
+// their SHA-256 is that pin. Silent: on any failure localPath is left exactly as it
+// was.
+void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
+                  const std::wstring& sha256Pin = {});
 
 }  // namespace services

@@ -29,7 +29,8 @@ void MakeFolderIfMissing(const std::wstring& path) {
 }
 
 bool HttpExists(std::wstring& url) {
-    if (platform::ToUpper(url.substr(0, 5)) != L"HTTP:") url = L"http://" + url;
+    const std::wstring scheme = platform::ToUpper(url.substr(0, 6));
+    if (scheme.rfind(L"HTTP:", 0) != 0 && scheme != L"HTTPS:") url = L"http://" + url;
     HttpRequest request;
     if (!SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, request)) return false;
     return StatusCode(request.request.get()) == 200;

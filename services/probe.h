@@ -10,9 +10,10 @@ bool DirExists(std::wstring path);
 // Creates the folder when DirExists does not find it (its parent must exist).
 void MakeFolderIfMissing(const std::wstring& path);
 
-// True when a HEAD request for url answers with status 200. A url that does not
-// begin with "HTTP:" (any letter case) gets "http://" put in front, and the caller's
-// text holds the completed URL afterwards.
+// True when a HEAD request for url answers with status 200. A url that begins with
+// neither "HTTP:" nor "HTTPS:" (any letter case) gets "http://" put in front, and the
+// caller's text holds the completed URL afterwards. Over https the platform's
+// certificate checks apply: a server whose certificate is not trusted gives false.
 bool HttpExists(std::wstring& url);
 
 }  // namespace services

@@ -3,6 +3,9 @@
 // site link; and the guards that keep a download safe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "forms/screen_pointer.h"
 #include "launcher/form1.h"
 #include "launcher/globals.h"
@@ -14,6 +17,8 @@ using testsupport::HttpResponse;
 namespace {
 
 const std::wstring kNotOnServer = L"File inesistente sul Server";
+const std::wstring kDownloadFailed =
+    L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
 
 std::string Config(const std::string& exe1, const std::string& version1) {
     return "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=" + exe1 +
@@ -246,17 +251,78 @@ TEST_F(Launch, FailedDownloadStartsThePreviousCompleteCopy) {
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
     EXPECT_EQ(previous, startedContent);
+    EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothing) {
+// A tool section's "sha256" pin (the build's digest of the demo tool, written here in
+// upper case): only bytes with that digest are kept, and only they are started.
+TEST_F(Launch, PinnedToolIsKeptAndStartedOnlyWithItsDigest) {
+    const std::string helpdesk = DemoTool("NorvelHelpdesk");
+    const std::string other = DemoTool("NorvelSOS");
+    std::string pin = DemoPin("NorvelHelpdesk");
+    ASSERT_EQ(64u, pin.size());
+    std::transform(pin.begin(), pin.end(), pin.begin(), [](char c) { return static_cast<char>(std::toupper(c)); });
+    struct Case {
+        const char* what;
+        std::string version, localCopy, served;
+        bool downloads, started;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"no copy, right bytes", "5.2.0.1", "", helpdesk, true, true, helpdesk},
+        {"other copy, wrong bytes", "5.2.0.1", other, other + "x", true, false, other},
+        {"pinned copy of another version, wrong bytes", "9.9.9.9", helpdesk, other, true, true, helpdesk},
+        {"tampered copy of the right version", "5.2.0.1", helpdesk + "tampered", helpdesk, true, true, helpdesk},
+        {"pinned copy of the right version", "5.2.0.1", helpdesk, other, false, true, helpdesk},
+    };
+    StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.clear();
+        starts.clear();
+        primary.ClearRequests();
+        ServeConfig(primary, Config("NorvelHelpdesk.exe", c.version + "\r\nsha256=" + pin));
+        launcher::Form1 window;
+        window.Load();
+        ::DeleteFileW(Local(L"NorvelHelpdesk.exe").c_str());
+        if (!c.localCopy.empty()) testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), c.localCopy);
+        primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", c.served);
+        std::string startedContent;
+        launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show) {
+            starts.push_back({owner, file, show});
+            startedContent = testsupport::ReadWholeFile(file);
+        });
+        OnNextShow(Accept);
+        ClickWindow(window.GetButton(L"qvButtons_H4").Handle());
+
+        EXPECT_EQ(c.downloads, Count(primary, "GET", "NorvelHelpdesk.exe") > 0);
+        EXPECT_EQ(c.after, testsupport::ReadWholeFile(Local(L"NorvelHelpdesk.exe")));
+        EXPECT_EQ(c.started ? 1u : 0u, starts.size());
+        EXPECT_EQ(c.started ? helpdesk : "", startedContent);
+        EXPECT_EQ(c.started ? std::vector<std::wstring>{} : std::vector<std::wstring>{kDownloadFailed}, messages);
+    }
+}
+
+// Whatever makes the download fail, without an earlier copy the user is told.
+TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothingAndSaysSo) {
     StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
     const std::string fresh = DemoTool("NorvelSOS");
-    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe",
-                  HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size())));
-    OnNextShow(Accept);
-    Press(L"qvButtons_H4");
-    EXPECT_TRUE(starts.empty());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    HttpResponse noLength;
+    noLength.body = fresh;
+    noLength.noLength = true;
+    HttpResponse getFails = HttpResponse::HeadStatus(200, fresh);
+    getFails.status = 503;
+    for (const HttpResponse& broken :
+         {noLength, getFails, HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size()))}) {
+        SCOPED_TRACE(testing::Message() << "status " << broken.status << ", no length " << broken.noLength);
+        messages.clear();
+        primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", broken);
+        OnNextShow(Accept);
+        Press(L"qvButtons_H4");
+        EXPECT_TRUE(starts.empty());
+        EXPECT_EQ((std::vector<std::wstring>{kDownloadFailed}), messages);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    }
 }
 
 }  // namespace

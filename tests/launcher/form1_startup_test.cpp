@@ -172,6 +172,34 @@ TEST_F(StartUp, UnreachableConfigurationLeavesAnEarlierCopyForLaterReaders) {
     EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
 }
 
+// A configuration download that fails (the probes pass) leaves an earlier copy to be
+// read silently; without one the configuration counts as unreachable.
+TEST_F(StartUp, FailedConfigurationDownloadReadsAnEarlierCopyOrFallsBack) {
+    HttpResponse getFails = HttpResponse::HeadStatus(200, Config());
+    getFails.status = 500;
+    for (bool earlierCopy : {false, true}) {
+        for (const HttpResponse& broken : {getFails, HttpResponse::ShortBody(Config().substr(0, 20), 500)}) {
+            SCOPED_TRACE(testing::Message() << "earlier copy " << earlierCopy << ", GET status " << broken.status);
+            messages.clear();
+            ::CreateDirectoryW(ToolFolder().c_str(), nullptr);
+            ::DeleteFileW((ToolFolder() + L"\\norvelassist.ini").c_str());
+            if (earlierCopy) testsupport::WriteWholeFile(ToolFolder() + L"\\norvelassist.ini", Config());
+            primary.Serve(std::string(kAssist) + "norvelassist.ini", broken);
+            launcher::Form1 form;
+            form.Load();
+            if (earlierCopy) {
+                EXPECT_TRUE(messages.empty());
+                EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+                EXPECT_EQ(L"beta.exe", Tag(form, L"qvButtons_H1"));
+            } else {
+                EXPECT_EQ((std::vector<std::wstring>{kConfigUnreachable}), messages);
+                EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
+                EXPECT_EQ(L"SplashtopSOS.exe", Tag(form, L"qvButtons_H1"));
+            }
+        }
+    }
+}
+
 // The operating-system test reads the prefix's real registry value.
 class ProductName : public StartUp {
 protected:

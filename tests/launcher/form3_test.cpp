@@ -55,6 +55,24 @@ TEST_F(Alternatives, SectionsThreeAndFourOnlyGiveTwoNamesAndSixEmptyLines) {
     EXPECT_EQ(L"Annulla", form.GetButton(L"qvButtons_H1").Caption());
 }
 
+// Line 1's pin is section 4's: the right bytes are started, other bytes never.
+TEST_F(Alternatives, PinOfTheSelectedSectionDecidesWhatIsKeptAndStarted) {
+    const std::string tool = DemoTool("NorvelTeleassistenza");
+    StartWith(Config34() + "sha256=" + DemoPin("NorvelTeleassistenza") + "\r\n");
+    launcher::Form3 form;
+    form.Load();
+    form.GetListBox(L"List1").SetListIndex(1);
+    for (const std::string& served : {tool + "x", tool}) {
+        messages.clear();
+        primary.Serve(std::string(kAssist) + "NorvelTeleassistenza.exe", served);
+        ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+        const bool right = served == tool;
+        EXPECT_EQ(right ? 1u : 0u, starts.size());
+        EXPECT_EQ(right ? 0u : 1u, messages.size());
+        EXPECT_EQ(right, tool == testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelTeleassistenza.exe"));
+    }
+}
+
 TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
     StartWith(Config34());
     const std::string tool = DemoTool("NorvelTeleassistenza");

@@ -111,4 +111,11 @@ std::string DemoTool(const std::string& name) {
     return testsupport::ReadWholeFile(std::filesystem::path(NORVEL_DEMO_TOOLS_DIR) / (name + ".exe"));
 }
 
+std::string DemoPin(const std::string& name) {
+    const std::string ini = testsupport::ReadWholeFile(std::filesystem::path(NORVEL_DEMO_SITE_INI));
+    const std::string key = "eseguibile=" + name + ".exe\nsha256=";
+    const std::size_t at = ini.find(key);
+    return at == std::string::npos ? std::string() : ini.substr(at + key.size(), 64);
+}
+
 }  // namespace launchertest

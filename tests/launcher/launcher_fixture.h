@@ -84,5 +84,7 @@ private:
 void ClickWindow(HWND hwnd);
 // The demo tool programs the build made (real PE files with version resources).
 std::string DemoTool(const std::string& name);
+// The tool's SHA-256 pin in the demo site's configuration, computed by the build.
+std::string DemoPin(const std::string& name);
 
 }  // namespace launchertest

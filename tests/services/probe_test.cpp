@@ -83,6 +83,21 @@ TEST(HttpExists, HttpColonInAnyCaseGetsNothing) {
     }
 }
 
+// An https URL is probed as it is (at a port where nothing listens any more).
+TEST(HttpExists, HttpsColonInAnyCaseGetsNothing) {
+    std::wstring hostAndPort;
+    {
+        HttpServer gone;
+        hostAndPort = gone.HostAndPort();
+    }
+    for (const std::wstring scheme : {L"https:", L"HTTPS:", L"hTtPs:"}) {
+        std::wstring url = scheme + L"//" + hostAndPort + L"/a";
+        const std::wstring before = url;
+        EXPECT_FALSE(services::HttpExists(url));
+        EXPECT_EQ(url, before);
+    }
+}
+
 TEST(HttpExists, RefusedConnectionIsFalse) {
     std::wstring url;
     {

@@ -1,0 +1,65 @@
+// A primary server configured with "https://": reached through a local TLS front
+// whose certificate for "localhost" the test trusts, and, with a certificate nobody
+// trusts, passed over for the fallback.
+#include <gtest/gtest.h>
+
+#include "launcher/deployment.h"
+#include "launcher/form1.h"
+#include "launcher/globals.h"
+#include "tests/launcher/launcher_fixture.h"
+#include "tests/support/tls_front.h"
+
+using namespace launchertest;
+
+namespace {
+
+std::string Config() {
+    return "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=NorvelHelpdesk.exe\r\n"
+           "versione=5.2.0.1\r\nsha256=" + DemoPin("NorvelHelpdesk") + "\r\n";
+}
+
+class Https : public LauncherTest {
+protected:
+    testsupport::TlsFront front{primary};  // the only way into the primary server is TLS
+};
+
+TEST_F(Https, PrimaryOnTlsGivesTheWindowItsConfigurationAndTool) {
+    ASSERT_TRUE(front.Ready());
+    launcher::SetDeployment({L"HTTPS://" + front.TrustedHost(), fallback.HostAndPort()});
+    ServeConfig(primary, Config());
+    primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", DemoTool("NorvelHelpdesk"));
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(L"https://" + front.TrustedHost() + L"/cms/images/stories/assistenza/", launcher::ServerBaseUrl);
+    EXPECT_EQ(front.TrustedHost(), form.GetLabel(L"Label2").Caption());
+    EXPECT_EQ(L"Helpdesk", form.GetButton(L"qvButtons_H4").Caption());
+    EXPECT_EQ(0, fallback.CountRequests());
+
+    OnNextShow(Accept);
+    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    EXPECT_TRUE(DemoTool("NorvelHelpdesk") == testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelHelpdesk.exe"));
+    ClickWindow(form.GetLabel(L"Label2").Handle());
+    ASSERT_EQ(2u, starts.size());
+    EXPECT_EQ(ToolFolder() + L"\\NorvelHelpdesk.exe", starts[0].file);
+    EXPECT_EQ(L"https://" + front.TrustedHost(), starts[1].file);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Https, UntrustedCertificateCountsAsNotAnswering) {
+    ASSERT_TRUE(front.Ready());
+    launcher::SetDeployment({L"https://" + front.UntrustedHost(), fallback.HostAndPort()});
+    ServeConfig(primary, Config());
+    ServeConfig(fallback, Config());
+    launcher::Form1 form;
+    form.Load();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Base(fallback), launcher::ServerBaseUrl);
+    EXPECT_EQ(fallback.HostAndPort(), form.GetLabel(L"Label2").Caption());
+    EXPECT_EQ(0, primary.CountRequests());
+    EXPECT_EQ(L"Helpdesk", form.GetButton(L"qvButtons_H4").Caption());
+}
+
+}  // namespace
