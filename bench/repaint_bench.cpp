@@ -7,7 +7,8 @@
 // manager's invalidation and update-region round trips to the wine server, so a
 // fourth figure gives the native button's own painting in the way the control
 // paints: WM_PRINTCLIENT into a memory surface, one block transfer, a validation.
-// The last line is the ratio against the native RedrawWindow (target at most 1.0).
+// The last two lines are the ratios against the native off-screen paint (target at
+// most 2.5) and, last, against the native RedrawWindow (target at most 0.5).
 #include <windows.h>
 
 #include <cstdio>
@@ -122,8 +123,8 @@ int main() {
     std::printf("qvButtons_H RedrawButton (bsFlat, gradient):     %8.2f us\n", ours);
     std::printf("native BUTTON RedrawWindow (RDW_UPDATENOW):      %8.2f us\n", nativeButton);
     std::printf("floor: one block transfer and validation:        %8.2f us\n", floor);
-    std::printf("native BUTTON painted off-screen and transferred: %7.2f us (ratio %.3f)\n", nativeBuffered,
-                ours / nativeBuffered);
-    std::printf("ratio RedrawButton / native RedrawWindow: %.3f\n", ours / nativeButton);
+    std::printf("native BUTTON painted off-screen and transferred: %7.2f us\n", nativeBuffered);
+    std::printf("ratio RedrawButton / native off-screen paint: %.3f (target <= 2.5)\n", ours / nativeBuffered);
+    std::printf("ratio RedrawButton / native RedrawWindow: %.3f (target <= 0.5)\n", ours / nativeButton);
     return 0;
 }

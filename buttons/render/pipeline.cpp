@@ -75,17 +75,32 @@ void qvButtons_H::DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std
 
 void qvButtons_H::SetDrawingTool(std::int32_t kind, std::int32_t color, bool alsoPen, std::int32_t penWidth,
                                  std::int32_t penStyle, HDC dc) {
+    // A plain RGB colour is drawn with the device context's own brush and pen, which
+    // only change colour: no GDI object is made for each band or line.
+    const bool plainRgb = (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
     if (kind == 0) {
-        platform::Brush brush(::CreateSolidBrush(static_cast<COLORREF>(color)));
-        SelectInto(BackBufferDC.get(), brush.get());
-        CurrentBrush = std::move(brush);  // deletes the brush that came out
+        if (plainRgb) {
+            SelectInto(BackBufferDC.get(), ::GetStockObject(DC_BRUSH));
+            ::SetDCBrushColor(BackBufferDC.get(), static_cast<COLORREF>(color));
+            CurrentBrush.reset();  // the brush that came out, if one was made
+        } else {
+            platform::Brush brush(::CreateSolidBrush(static_cast<COLORREF>(color)));
+            SelectInto(BackBufferDC.get(), brush.get());
+            CurrentBrush = std::move(brush);  // deletes the brush that came out
+        }
         if (!alsoPen) return;
         kind = 1;
     }
     if (kind == 1) {
-        platform::Pen pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color)));
-        SelectInto(BackBufferDC.get(), pen.get());
-        CurrentPen = std::move(pen);
+        if (plainRgb && penStyle == PS_SOLID && penWidth <= 1) {
+            SelectInto(BackBufferDC.get(), ::GetStockObject(DC_PEN));
+            ::SetDCPenColor(BackBufferDC.get(), static_cast<COLORREF>(color));
+            CurrentPen.reset();
+        } else {
+            platform::Pen pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color)));
+            SelectInto(BackBufferDC.get(), pen.get());
+            CurrentPen = std::move(pen);
+        }
     } else if (kind == 2) {
         ::SetTextColor(dc ? dc : BackBufferDC.get(), static_cast<COLORREF>(ResolveColor(color)));
     }

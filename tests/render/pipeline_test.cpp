@@ -132,9 +132,9 @@ TEST(Pipeline, BackBufferStartsWithBlackToolsTransparentTextAndTheCaptionFont) {
     EXPECT_NE(nullptr, b->InitialPen);
     EXPECT_NE(nullptr, b->InitialFont);
     EXPECT_NE(nullptr, b->InitialBitmap);
-    // The drawing tools selected last are owned and current.
-    EXPECT_EQ(b->CurrentBrush.get(), ::GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(b->CurrentPen.get(), ::GetCurrentObject(dc, OBJ_PEN));
+    // The drawing tools selected last are current: owned ones, or the DC's own.
+    EXPECT_EQ(b->CurrentBrush ? b->CurrentBrush.get() : ::GetStockObject(DC_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(b->CurrentPen ? b->CurrentPen.get() : ::GetStockObject(DC_PEN), ::GetCurrentObject(dc, OBJ_PEN));
     b->ReleaseDrawingTools();
     EXPECT_EQ(b->InitialBrush, ::GetCurrentObject(dc, OBJ_BRUSH));
     EXPECT_EQ(b->InitialPen, ::GetCurrentObject(dc, OBJ_PEN));
