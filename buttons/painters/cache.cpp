@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
 
 #include "buttons/painters/colour.h"
 #include "platform/screen.h"
@@ -46,16 +49,28 @@ bool SameKey(std::wstring_view a, std::wstring_view b) {
            CSTR_EQUAL;
 }
 
+// True when `font` was made from `record`.
+bool MadeFrom(HFONT font, const LOGFONTW& record) {
+    LOGFONTW made{};
+    if (!font || ::GetObjectW(font, sizeof made, &made) != static_cast<int>(sizeof made)) return false;
+    return std::memcmp(&made, &record, offsetof(LOGFONTW, lfFaceName)) == 0 &&
+           std::wcscmp(made.lfFaceName, record.lfFaceName) == 0;
+}
+
 // Builds the caption font from Font and selects it into the back buffer; the font it
 // replaces is the back buffer's own the first time and the previous caption font after.
+// A caption font already made from the same description is kept, so that a resize
+// does not build the same font again.
 void UpdateCaptionFont(qvButtons_H& b) {
     const forms::FontRef& source = b.Font() ? b.Font() : forms::DefaultHostFont();
     const LOGFONTW record = CaptionLogFont(source->Name, source->Size, source->Weight, source->Italic,
                                            source->Underline, source->Strikethrough, ScreenTwipsPerPixelY());
-    platform::Font font(::CreateFontIndirectW(&record));
-    HGDIOBJ replaced = b.BackBufferDC ? ::SelectObject(b.BackBufferDC.get(), font.get()) : nullptr;
+    platform::Font font;
+    if (!MadeFrom(b.CaptionFont.get(), record)) font.reset(::CreateFontIndirectW(&record));
+    HGDIOBJ chosen = font ? font.get() : b.CaptionFont.get();
+    HGDIOBJ replaced = b.BackBufferDC ? ::SelectObject(b.BackBufferDC.get(), chosen) : nullptr;
     if (!b.InitialFont) b.InitialFont = replaced;
-    b.CaptionFont = std::move(font);  // deletes the previous caption font, now deselected
+    if (font) b.CaptionFont = std::move(font);  // deletes the previous caption font, now deselected
 }
 
 // The size and kind of Picture: a bitmap with pixel memory of its own, else an icon

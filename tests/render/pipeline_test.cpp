@@ -388,6 +388,21 @@ TEST(Cache, CaptionFontFollowsTheFontAndReplacesThePreviousOne) {
     EXPECT_EQ(live, platform::LiveGdiCount());
 }
 
+TEST(Cache, ResizeKeepsTheCaptionFontUntilTheFontObjectChanges) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    b->Font(forms::MakeFont(L"Arial", 9.75, 700));
+    const HFONT made = b->CaptionFont.get();
+    b->ResizeProcessing();
+    EXPECT_EQ(made, b->CaptionFont.get());
+    b->Font()->Size = 12;  // changed in place: the next resize builds it anew (16 pixels at 96 dpi)
+    b->ResizeProcessing();
+    LOGFONTW lf{};
+    ASSERT_EQ(static_cast<int>(sizeof lf), ::GetObjectW(b->CaptionFont.get(), sizeof lf, &lf));
+    EXPECT_EQ(-16, lf.lfHeight);
+    EXPECT_EQ(b->CaptionFont.get(), ::GetCurrentObject(b->BackBufferDC.get(), OBJ_FONT));
+}
+
 TEST(Cache, PictureMeasuresBitmapsAndIcons) {
     HostWindow& host = test::SharedHost();
     auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
