@@ -7,15 +7,9 @@
 
 #include <string>
 
-namespace {
+#include "window_program.h"
 
-LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_DESTROY) {
-        ::PostQuitMessage(0);
-        return 0;
-    }
-    return ::DefWindowProcW(hwnd, msg, wp, lp);
-}
+namespace {
 
 // One request on `connection`; a GET reads the whole body.
 bool Request(HINTERNET connection, const wchar_t* verb, const std::wstring& object) {
@@ -55,20 +49,5 @@ bool NetworkWork(const std::wstring& url) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
     if (!NetworkWork(commandLine)) return 1;
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = instance;
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = L"NetworkWindow";
-    ::RegisterClassW(&wc);
-    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"Network window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 415, 392, nullptr, nullptr, instance, nullptr);
-    ::ShowWindow(hwnd, show);
-    MSG msg;
-    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-    return 0;
+    return startup_bench::RunWindowProgram(instance, L"NetworkWindow", L"Network window", show);
 }
