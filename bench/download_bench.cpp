@@ -1,6 +1,7 @@
 // Download throughput: 64 MiB from the loopback test server through DownloadFile,
-// showing its progress in a real (hidden) window, against a bare WinInet loop with
-// the same 4096-byte reads and no window. The last line is the ratio.
+// showing its progress in a real visible window, against a bare WinInet loop with
+// the same 4096-byte reads and no window. The bar fill counts its repaints
+// (target: at most 50 a second). The last line is the ratio (target at least 0.9).
 #include <windows.h>
 #include <wininet.h>
 
@@ -27,6 +28,14 @@ double Now() {
     return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
+long g_fillPaints = 0;
+WNDPROC g_staticProc = nullptr;
+
+LRESULT CALLBACK CountingFillProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) ++g_fillPaints;
+    return ::CallWindowProcW(g_staticProc, hwnd, msg, wp, lp);
+}
+
 // A window with a percentage label and a bar fill, as the launcher's windows have.
 class ProgressWindow : public services::ProgressDisplay {
 public:
@@ -38,6 +47,10 @@ public:
                                  instance, nullptr);
         fill_ = ::CreateWindowW(L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 40, 0, 16, frame_.get(),
                                 nullptr, instance, nullptr);
+        g_staticProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(fill_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingFillProc)));
+        ::ShowWindow(frame_.get(), SW_SHOWNOACTIVATE);
+        ::UpdateWindow(frame_.get());
     }
     // Like the launcher's windows, touches the controls only when what they show changes.
     void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
@@ -87,7 +100,7 @@ double MiBPerSecond(double seconds) { return static_cast<double>(kSize) / (1024.
 
 // Both transfers run kRounds times, alternating, so that a burst of load on the
 // machine does not fall on one side only; the best time of each is compared.
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 
 int main() {
     testsupport::HttpServer server;
@@ -100,13 +113,14 @@ int main() {
         return 1;
     }
 
-    double bareBest = 1e9, engineBest = 1e9;
+    double bareBest = 1e9, engineBest = 1e9, paintRateMost = 0;
     for (int round = 1; round <= kRounds; ++round) {
         double start = Now();
         const std::int64_t bare = BareLoop(url, folder.File(L"bare.bin"));
         const double bareSeconds = Now() - start;
 
         window.updates = 0;
+        g_fillPaints = 0;
         std::filesystem::remove(folder.Path() / L"engine.bin");
         start = Now();
         services::DownloadFile(url, folder.File(L"engine.bin"), &window);
@@ -120,22 +134,29 @@ int main() {
                         static_cast<long long>(kSize));
             return 1;
         }
-        std::printf("round %d: bare WinInet loop %.1f MiB/s (%.2f s), DownloadFile %.1f MiB/s (%.2f s, %ld updates)\n",
+        std::printf("round %d: bare WinInet loop %.1f MiB/s (%.2f s), DownloadFile %.1f MiB/s (%.2f s, %ld updates, "
+                    "%ld repaints: %.0f a second)\n",
                     round, MiBPerSecond(bareSeconds), bareSeconds, MiBPerSecond(engineSeconds), engineSeconds,
-                    window.updates);
+                    window.updates, g_fillPaints, static_cast<double>(g_fillPaints) / engineSeconds);
         std::fflush(stdout);
         bareBest = std::min(bareBest, bareSeconds);
         engineBest = std::min(engineBest, engineSeconds);
+        paintRateMost = std::max(paintRateMost, static_cast<double>(g_fillPaints) / engineSeconds);
     }
-    // What one message pass costs here (the engine makes one per 4096-byte chunk).
+    // What one message pass costs here (the engine makes one at least every 10 ms).
     const int passes = 4000;
     const double passStart = Now();
     for (int i = 0; i < passes; ++i) platform::ProcessPendingMessages();
     const double passMicroseconds = (Now() - passStart) / passes * 1e6;
+    const double lookStart = Now();
+    for (int i = 0; i < passes; ++i) ::GetQueueStatus(QS_INPUT);
+    const double lookMicroseconds = (Now() - lookStart) / passes * 1e6;
+    std::printf("one look for waiting input: %.1f us\n", lookMicroseconds);
     std::printf("one message pass with an empty queue: %.1f us; one 4096-byte chunk of the bare loop: %.1f us\n",
                 passMicroseconds, bareBest / (static_cast<double>(kSize) / 4096.0) * 1e6);
+    std::printf("most bar repaints in a second of DownloadFile: %.0f (target <= 50)\n", paintRateMost);
     std::printf("best: bare WinInet loop %.1f MiB/s, DownloadFile %.1f MiB/s\n", MiBPerSecond(bareBest),
                 MiBPerSecond(engineBest));
-    std::printf("ratio DownloadFile / bare loop: %.2f\n", bareBest / engineBest);
+    std::printf("ratio DownloadFile / bare loop: %.2f (target >= 0.9)\n", bareBest / engineBest);
     return 0;
 }

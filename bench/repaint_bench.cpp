@@ -7,8 +7,10 @@
 // manager's invalidation and update-region round trips to the wine server, so a
 // fourth figure gives the native button's own painting in the way the control
 // paints: WM_PRINTCLIENT into a memory surface, one block transfer, a validation.
-// Then the same button with a 32 x 32 transparent picture against the one without;
-// the last line is that ratio (target at most 1.5).
+// Then the same button with a 32 x 32 transparent picture against the one without.
+// The last three lines are the ratios against the native off-screen paint (target at
+// most 2.5), against the native RedrawWindow (target at most 0.5) and, last, of the
+// button with the picture to the one without (target at most 1.5).
 #include <windows.h>
 
 #include <algorithm>
@@ -45,12 +47,19 @@ forms::PropertyBag SosButton() {
     return bag;
 }
 
+// The calls are timed in ten blocks and the fastest block counts, so that a burst of
+// other load on the machine does not fall into the figure.
 template <typename F>
 double MicrosecondsPerCall(F&& call) {
     for (int i = 0; i < 200; ++i) call();  // warm up
-    const double start = Now();
-    for (int i = 0; i < kRepaints; ++i) call();
-    return (Now() - start) * 1e6 / kRepaints;
+    constexpr int kBlocks = 10;
+    double best = 1e9;
+    for (int block = 0; block < kBlocks; ++block) {
+        const double start = Now();
+        for (int i = 0; i < kRepaints / kBlocks; ++i) call();
+        best = std::min(best, (Now() - start) * 1e6 / (kRepaints / kBlocks));
+    }
+    return best;
 }
 
 }  // namespace
@@ -99,9 +108,7 @@ int main() {
     std::printf("qvButtons_H RedrawButton (bsFlat, gradient):     %8.2f us\n", ours);
     std::printf("native BUTTON RedrawWindow (RDW_UPDATENOW):      %8.2f us\n", nativeButton);
     std::printf("floor: one block transfer and validation:        %8.2f us\n", floor);
-    std::printf("native BUTTON painted off-screen and transferred: %7.2f us (ratio %.3f)\n", nativeBuffered,
-                ours / nativeBuffered);
-    std::printf("ratio RedrawButton / native RedrawWindow: %.3f\n", ours / nativeButton);
+    std::printf("native BUTTON painted off-screen and transferred: %7.2f us\n", nativeBuffered);
 
     // The same button with a 32 x 32 picture whose corner colour is transparent: a
     // disc on a magenta ground, drawn here. Repainting it uses the prepared copy.
@@ -133,6 +140,8 @@ int main() {
     }
     std::printf("qvButtons_H RedrawButton without a picture:      %8.2f us\n", plain);
     std::printf("qvButtons_H RedrawButton, 32 x 32 transparent:   %8.2f us\n", withPicture);
-    std::printf("ratio with picture / without picture: %.3f\n", withPicture / plain);
+    std::printf("ratio RedrawButton / native off-screen paint: %.3f (target <= 2.5)\n", ours / nativeBuffered);
+    std::printf("ratio RedrawButton / native RedrawWindow: %.3f (target <= 0.5)\n", ours / nativeButton);
+    std::printf("ratio with picture / without picture: %.3f (target <= 1.5)\n", withPicture / plain);
     return 0;
 }

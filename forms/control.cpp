@@ -52,6 +52,7 @@ void Control::SetWidth(int twips) {
     RECT before = PixelBounds();
     width_ = twips;
     const RECT after = PixelBounds();
+    if (::EqualRect(&before, &after)) return;  // nothing on the screen changes
     ::SetWindowPos(Handle(), nullptr, 0, 0, after.right - after.left, after.bottom - after.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (form_.hwnd()) {

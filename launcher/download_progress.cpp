@@ -33,8 +33,9 @@ void DownloadProgress::Hide() {
 }
 
 void DownloadProgress::ShowProgress(int fillWidthTwips, const std::wstring& percentText) {
+    // Most chunks change neither: the controls are touched only when what they show does.
     fill_.SetWidth(fillWidthTwips);
-    percent_.SetCaption(percentText);
+    if (percentText != percent_.Caption()) percent_.SetCaption(percentText);
 }
 
 }  // namespace launcher

@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// Dispatches every message waiting in this thread's queue, then returns.
-void ProcessPendingMessages();
+// Dispatches every message waiting in this thread's queue, then returns. Without
+// `paint`, windows waiting to be repainted keep waiting for a later pass.
+void ProcessPendingMessages(bool paint = true);
 
 }  // namespace platform

@@ -10,4 +10,15 @@ int ScreenDpi(int index) {
     return dpi > 0 ? dpi : 96;
 }
 
+SIZE ScreenSize() {
+    static SIZE size{};
+    static ULONGLONG readAt = 0;
+    const ULONGLONG now = ::GetTickCount64();
+    if (readAt == 0 || now - readAt >= 1000) {
+        size = SIZE{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        readAt = now;
+    }
+    return size;
+}
+
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -27,6 +28,37 @@ void Show(ProgressDisplay* window, std::int64_t total, std::int64_t length) {
     const int percent = DownloadPercentage(total, length);
     window->ShowProgress(percent * kTwipsPerPercent, std::to_wstring(percent) + L"%");
 }
+
+// When the transfer loop lets this thread's windows take their messages: after the
+// first and the last chunk, as soon as input is waiting and otherwise once 10 ms have
+// passed, so that a fast transfer does not pay a window-system round trip per chunk.
+// Windows are repainted on passes at least 20 ms apart and on the last one. Looking
+// for input is a round trip too: it is done at most every 2 ms.
+class MessagePacer {
+public:
+    void AfterChunk(bool last) {
+        const Clock::time_point now = Clock::now();
+        const bool paint = last || now - lastPaint_ >= kPaintInterval;
+        bool pass = paint || now - lastPass_ >= kPassInterval;
+        if (!pass && now - lastInputLook_ >= kInputLookInterval) {
+            lastInputLook_ = now;
+            pass = HIWORD(::GetQueueStatus(QS_INPUT)) != 0;
+        }
+        if (!pass) return;
+        platform::ProcessPendingMessages(paint);
+        lastPass_ = lastInputLook_ = Clock::now();
+        if (paint) lastPaint_ = lastPass_;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr auto kPassInterval = std::chrono::milliseconds(10);
+    static constexpr auto kPaintInterval = std::chrono::milliseconds(20);
+    static constexpr auto kInputLookInterval = std::chrono::milliseconds(2);
+    Clock::time_point lastPaint_ = Clock::now() - kPaintInterval;  // the first chunk's pass paints
+    Clock::time_point lastPass_ = lastPaint_;
+    Clock::time_point lastInputLook_ = lastPaint_;
+};
 
 std::wstring LongPath(const std::wstring& path) {
     return path.rfind(L"\\\\?\\", 0) == 0 ? path : L"\\\\?\\" + path;
@@ -112,6 +144,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     if (!sha256Pin.empty()) received.emplace();
     std::int64_t total = 0;
     bool ended = false;
+    MessagePacer pacer;
     for (;;) {
         DWORD read = 0;
         if (!::InternetReadFile(request.request.get(), buffer.data(), kReadSize, &read)) break;
@@ -119,7 +152,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
         if (received) received->Add(buffer.data(), read);
         total += read;
         Show(window, total, contentLength);
-        platform::ProcessPendingMessages();
+        pacer.AfterChunk(read == 0);
         if (read == 0) {
             ended = true;
             break;

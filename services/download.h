@@ -26,11 +26,12 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
 // -1 when it cannot be had.
 std::int64_t GetContentLength(const std::wstring& url);
 
-// Downloads url into localPath, reporting to window (may be null) after every chunk
-// and processing pending window messages. With a `sha256Pin` (a tool's "sha256"
-// from the configuration), the received bytes replace localPath only when
-// their SHA-256 is that pin. Silent: on any failure localPath is left exactly as it
-// was.
+// Downloads url into localPath, reporting to window (may be null) after every chunk.
+// Pending window messages are processed after the first and the last chunk, as soon
+// as input is waiting and otherwise at least every 10 ms; windows are repainted at
+// most every 20 ms and after the last chunk. With a `sha256Pin` (a tool's "sha256"
+// from the configuration), the received bytes replace localPath only when their
+// SHA-256 is that pin. Silent: on any failure localPath is left exactly as it was.
 void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
                   const std::wstring& sha256Pin = {});
 

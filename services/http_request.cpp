@@ -21,6 +21,14 @@ void SetTimeouts(HINTERNET h) {
     ::InternetSetOptionW(h, INTERNET_OPTION_RECEIVE_TIMEOUT, &ms, sizeof(ms));
 }
 
+// The process's one internet session, opened on first use: a session per request
+// would cost a WinInet set-up each time.
+HINTERNET Session() {
+    static const platform::Internet session(
+        ::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, kSessionFlags));
+    return session.get();
+}
+
 // The URL with every backslash before the query turned into "/".
 std::wstring WithForwardSlashes(std::wstring url) {
     const std::size_t end = url.find_first_of(L"?#");
@@ -51,10 +59,10 @@ bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, 
     if (object.empty()) object = L"/";
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
 
-    out.session.reset(::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, kSessionFlags));
-    if (!out.session) return false;
-    SetTimeouts(out.session.get());
-    out.connection.reset(::InternetConnectW(out.session.get(), host.data(), parts.nPort, nullptr, nullptr,
+    HINTERNET session = Session();
+    if (!session) return false;
+    SetTimeouts(session);
+    out.connection.reset(::InternetConnectW(session, host.data(), parts.nPort, nullptr, nullptr,
                                             INTERNET_SERVICE_HTTP, 0, 0));
     if (!out.connection) return false;
     SetTimeouts(out.connection.get());

@@ -16,16 +16,15 @@ namespace services {
 void SetRequestTimeout(DWORD milliseconds);
 DWORD RequestTimeout();
 
-// The three handles of one request, closed request first.
+// The two handles of one request, closed request first.
 struct HttpRequest {
-    platform::Internet session;
     platform::Internet connection;
     platform::Internet request;
 };
 
-// Opens a direct internet session, connects to the URL's host and sends `verb`
-// for the URL's path with the request `flags`. A backslash in the URL is sent as
-// "/". False when any step fails (the handles opened so far stay in `out`).
+// Connects to the URL's host through the process's one direct internet session and
+// sends `verb` for the URL's path with the request `flags`. A backslash in the URL is
+// sent as "/". False when any step fails (the handles opened so far stay in `out`).
 bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out);
 
 // The response's status code, or 0 when it cannot be read.

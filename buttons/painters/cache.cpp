@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <cwchar>
 
 #include "buttons/painters/colour.h"
 #include "platform/screen.h"
@@ -36,14 +39,31 @@ double ScreenTwipsPerPixelY() {
     return 1440.0 / platform::ScreenDpi(LOGPIXELSY);
 }
 
+namespace {
+
+// True when `font` was made from `record`.
+bool MadeFrom(HFONT font, const LOGFONTW& record) {
+    LOGFONTW made{};
+    if (!font || ::GetObjectW(font, sizeof made, &made) != static_cast<int>(sizeof made)) return false;
+    return std::memcmp(&made, &record, offsetof(LOGFONTW, lfFaceName)) == 0 &&
+           std::wcscmp(made.lfFaceName, record.lfFaceName) == 0;
+}
+
+}  // namespace
+
 // Builds the caption font from Font and selects it into the back buffer; the font it
 // replaces is the back buffer's own the first time and the previous caption font after.
+// A caption font already made from the same description is kept, so that a resize
+// does not build the same font again.
 void qvButtons_H::UpdateCaptionFont() {
     const forms::FontRef& source = Font() ? Font() : forms::DefaultHostFont();
     const LOGFONTW record = CaptionLogFont(source->Name, source->Size, source->Weight, source->Italic,
                                            source->Underline, source->Strikethrough, ScreenTwipsPerPixelY());
-    platform::Font font(::CreateFontIndirectW(&record));
-    backBuffer_.SelectFont(std::move(font));  // deletes the previous caption font, now deselected
+    if (MadeFrom(static_cast<HFONT>(backBuffer_.Own(OBJ_FONT)), record)) {
+        backBuffer_.ReselectFont();
+        return;
+    }
+    backBuffer_.SelectFont(platform::Font(::CreateFontIndirectW(&record)));  // deletes the previous one
 }
 
 // The size and kind of Picture: a bitmap with pixel memory of its own, else an icon

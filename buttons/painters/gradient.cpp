@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/screen.h"
+
 namespace buttons {
 
 void BuildGradientColors(std::vector<int32_t>& table, int32_t start, int32_t end) {
@@ -62,8 +64,8 @@ void qvButtons_H::FillGradient(std::int32_t start, std::int32_t end) {
 void FillGradientInMode(qvButtons_H& control, std::int32_t mode, std::int32_t start, std::int32_t end) {
     const std::int32_t sw = control.ScaleWidthPixels();
     const std::int32_t sh = control.ScaleHeightPixels();
-    const GradientBands bands =
-        GradientBandsFor(mode, sw, sh, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    const SIZE screen = platform::ScreenSize();
+    const GradientBands bands = GradientBandsFor(mode, sw, sh, screen.cx, screen.cy);
     if (bands.count <= 0) return;
     std::vector<std::int32_t> table(static_cast<size_t>(bands.count));
     BuildGradientColors(table, start, end);

@@ -12,6 +12,12 @@ bool BackBuffer::Create(HWND window) {
     return true;
 }
 
+void BackBuffer::ReselectFont() noexcept {
+    if (!dc_ || !font_.own) return;
+    HGDIOBJ out = ::SelectObject(dc_.get(), font_.own.get());
+    if (!font_.first) font_.first = out;
+}
+
 void BackBuffer::ReleaseTools() noexcept {
     Restore(brush_);
     Restore(pen_);

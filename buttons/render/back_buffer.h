@@ -28,6 +28,12 @@ public:
     void SelectBitmap(platform::Bitmap bitmap) { Select(bitmap_, std::move(bitmap)); }
     void SelectFont(platform::Font font) { Select(font_, std::move(font)); }
     bool HasBitmap() const noexcept { return static_cast<bool>(bitmap_.own); }
+    // The DC's own brush or pen (DC_BRUSH, DC_PEN) in `colour`: no object is made, and
+    // the one this buffer had selected is deleted.
+    void UseDCBrush(COLORREF colour) { UseStock(brush_, DC_BRUSH, colour); }
+    void UseDCPen(COLORREF colour) { UseStock(pen_, DC_PEN, colour); }
+    // The caption font this buffer holds selected again (a DC made after it was chosen).
+    void ReselectFont() noexcept;
 
     // The first brush and pen back; the own ones deleted.
     void ReleaseTools() noexcept;
@@ -53,6 +59,16 @@ private:
         HGDIOBJ out = dc_ ? ::SelectObject(dc_.get(), object.get()) : nullptr;
         if (!slot.first) slot.first = out;
         slot.own = std::move(object);  // deletes the object that came out
+    }
+
+    template <typename Owner>
+    void UseStock(Slot<Owner>& slot, int stock, COLORREF colour) {
+        if (!dc_) return;
+        HGDIOBJ out = ::SelectObject(dc_.get(), ::GetStockObject(stock));
+        if (!slot.first) slot.first = out;
+        slot.own.reset();  // the object that came out, if this buffer made it
+        if (stock == DC_BRUSH) ::SetDCBrushColor(dc_.get(), colour);
+        else ::SetDCPenColor(dc_.get(), colour);
     }
 
     template <typename Owner>

@@ -49,13 +49,22 @@ void qvButtons_H::DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std
 
 void qvButtons_H::SetDrawingTool(DrawingTool kind, std::int32_t color, bool alsoPen, std::int32_t penWidth,
                                  std::int32_t penStyle, HDC dc) {
+    // A plain RGB colour is drawn with the device context's own brush and pen, which
+    // only change colour: no GDI object is made for each band or line.
+    const bool plainRgb = (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0;
     if (kind == ToolBrush) {
-        backBuffer_.SelectBrush(platform::Brush(::CreateSolidBrush(static_cast<COLORREF>(color))));
+        if (plainRgb)
+            backBuffer_.UseDCBrush(static_cast<COLORREF>(color));
+        else
+            backBuffer_.SelectBrush(platform::Brush(::CreateSolidBrush(static_cast<COLORREF>(color))));
         if (!alsoPen) return;
         kind = ToolPen;
     }
     if (kind == ToolPen) {
-        backBuffer_.SelectPen(platform::Pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color))));
+        if (plainRgb && penStyle == PS_SOLID && penWidth <= 1)
+            backBuffer_.UseDCPen(static_cast<COLORREF>(color));
+        else
+            backBuffer_.SelectPen(platform::Pen(::CreatePen(penStyle, penWidth, static_cast<COLORREF>(color))));
     } else if (kind == ToolTextColour) {
         ::SetTextColor(dc ? dc : backBuffer_.dc(), static_cast<COLORREF>(ResolveColor(color)));
     }

@@ -133,9 +133,10 @@ TEST(Pipeline, BackBufferStartsWithBlackToolsTransparentTextAndTheCaptionFont) {
     EXPECT_NE(nullptr, buffer.First(OBJ_PEN));
     EXPECT_NE(nullptr, buffer.First(OBJ_FONT));
     EXPECT_NE(nullptr, buffer.First(OBJ_BITMAP));
-    // The drawing tools selected last are owned and current.
-    EXPECT_EQ(buffer.Own(OBJ_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(buffer.Own(OBJ_PEN), ::GetCurrentObject(dc, OBJ_PEN));
+    // The drawing tools selected last are current: owned ones, or the DC's own.
+    const auto current = [&](DWORD type, int stock) { return buffer.Own(type) ? buffer.Own(type) : ::GetStockObject(stock); };
+    EXPECT_EQ(current(OBJ_BRUSH, DC_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(current(OBJ_PEN, DC_PEN), ::GetCurrentObject(dc, OBJ_PEN));
     buffer.ReleaseTools();
     EXPECT_EQ(buffer.First(OBJ_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
     EXPECT_EQ(buffer.First(OBJ_PEN), ::GetCurrentObject(dc, OBJ_PEN));
@@ -387,6 +388,22 @@ TEST(Cache, CaptionFontFollowsTheFontAndReplacesThePreviousOne) {
     }
     b->UpdateCache(L"font");
     EXPECT_EQ(live, platform::LiveGdiCount());
+}
+
+TEST(Cache, ResizeKeepsTheCaptionFontUntilTheFontObjectChanges) {
+    HostWindow& host = test::SharedHost();
+    auto b = MakeButton(host, 89, 41, test::FlatFace(bsFlat, kBack));
+    b->Font(forms::MakeFont(L"Arial", 9.75, 700));
+    const auto captionFont = [&] { return static_cast<HFONT>(qvButtons_HProbe::Buffer(*b).Own(OBJ_FONT)); };
+    const HFONT made = captionFont();
+    b->ResizeProcessing();
+    EXPECT_EQ(made, captionFont());
+    b->Font()->Size = 12;  // changed in place: the next resize builds it anew (16 pixels at 96 dpi)
+    b->ResizeProcessing();
+    LOGFONTW lf{};
+    ASSERT_EQ(static_cast<int>(sizeof lf), ::GetObjectW(captionFont(), sizeof lf, &lf));
+    EXPECT_EQ(-16, lf.lfHeight);
+    EXPECT_EQ(captionFont(), ::GetCurrentObject(qvButtons_HProbe::Buffer(*b).dc(), OBJ_FONT));
 }
 
 TEST(Cache, PictureMeasuresBitmapsAndIcons) {

@@ -332,14 +332,18 @@ LRESULT CALLBACK ProbeWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-TEST_F(Download, ProcessesPendingWindowMessagesAfterEveryChunk) {
+platform::Window MakeProbeWindow() {
     WNDCLASSW wc{};
     wc.lpfnWndProc = ProbeWindowProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.lpszClassName = L"NorvelDownloadProbe";
     ::RegisterClassW(&wc);
-    platform::Window window(::CreateWindowW(L"NorvelDownloadProbe", L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+    return platform::Window(::CreateWindowW(L"NorvelDownloadProbe", L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                                             nullptr, nullptr, wc.hInstance, nullptr));
+}
+
+TEST_F(Download, ProcessesPendingWindowMessagesAfterTheFirstChunk) {
+    platform::Window window = MakeProbeWindow();
     ASSERT_TRUE(window);
     PumpProbe probe{&progress};
     g_probe = &probe;
@@ -348,6 +352,32 @@ TEST_F(Download, ProcessesPendingWindowMessagesAfterEveryChunk) {
     Run("/f/tool.exe");
     g_probe = nullptr;
     EXPECT_EQ(probe.seenAfterUpdates, 1);
+}
+
+// Posts the probe message when it is shown the last update of a 10000-byte transfer
+// (the fourth): the engine must dispatch it before it returns.
+class PostingRecorder : public ProgressRecorder {
+public:
+    explicit PostingRecorder(HWND window) : window_(window) {}
+    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
+        ProgressRecorder::ShowProgress(fillWidthTwips, percentText);
+        if (updates.size() == 4) ::PostMessageW(window_, WM_APP + 7, 0, 0);
+    }
+
+private:
+    HWND window_;
+};
+
+TEST_F(Download, ProcessesPendingWindowMessagesAfterTheLastChunk) {
+    platform::Window window = MakeProbeWindow();
+    ASSERT_TRUE(window);
+    PostingRecorder posting(window.get());
+    PumpProbe probe{&posting};
+    g_probe = &probe;
+    server.Serve("/f/tool.exe", std::string(10000, 'm'));
+    services::DownloadFile(server.Url("/f/tool.exe"), Target(), &posting);
+    g_probe = nullptr;
+    EXPECT_EQ(probe.seenAfterUpdates, 4);
 }
 
 }  // namespace

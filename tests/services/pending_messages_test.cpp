@@ -1,4 +1,4 @@
-// The pending-message pass the download engine makes after every chunk.
+// The pending-message pass the download engine makes between chunks.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ namespace {
 std::vector<UINT>* g_seen = nullptr;
 
 LRESULT CALLBACK RecordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (g_seen && msg >= WM_APP) g_seen->push_back(msg);
+    if (g_seen && (msg >= WM_APP || msg == WM_PAINT)) g_seen->push_back(msg);
     return ::DefWindowProcW(hwnd, msg, wp, lp);
 }
 
@@ -39,6 +39,22 @@ TEST(ProcessPendingMessages, DispatchesEveryWaitingMessageInOrderAndReturns) {
     EXPECT_EQ(seen, (std::vector<UINT>{WM_APP + 1, WM_APP + 2, WM_APP + 3}));
     platform::ProcessPendingMessages();  // an empty queue: returns at once
     EXPECT_EQ(seen.size(), 3u);
+    g_seen = nullptr;
+}
+
+TEST(ProcessPendingMessages, WithoutPaintLeavesTheRepaintForALaterPass) {
+    platform::Window window = MakeWindow();
+    ASSERT_TRUE(window);
+    ::ShowWindow(window.get(), SW_SHOWNA);
+    ::UpdateWindow(window.get());
+    std::vector<UINT> seen;
+    g_seen = &seen;
+    ::InvalidateRect(window.get(), nullptr, FALSE);
+    ::PostMessageW(window.get(), WM_APP + 1, 0, 0);
+    platform::ProcessPendingMessages(false);
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_APP + 1}));
+    platform::ProcessPendingMessages();
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_APP + 1, WM_PAINT}));
     g_seen = nullptr;
 }
 
