@@ -12,11 +12,19 @@ void SetSelf(VARIANT* out) {
 
 }  // namespace
 
-long WindowStates(HWND hwnd) {
+long WindowStates(HWND hwnd) { return WindowStates(hwnd, ::GetFocus() == hwnd); }
+
+long WindowStates(HWND hwnd, bool focused) {
     long state = 0;
-    if (!::IsWindowVisible(hwnd)) state |= STATE_SYSTEM_INVISIBLE;
-    if (!::IsWindowEnabled(hwnd)) state |= STATE_SYSTEM_UNAVAILABLE;
-    if (::GetFocus() == hwnd) state |= STATE_SYSTEM_FOCUSED;
+    // Visible when the window and every parent below the desktop carry WS_VISIBLE.
+    const HWND desktop = ::GetDesktopWindow();
+    for (HWND w = hwnd; w && w != desktop; w = ::GetAncestor(w, GA_PARENT))
+        if (!(::GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE)) {
+            state |= STATE_SYSTEM_INVISIBLE;
+            break;
+        }
+    if (::GetWindowLongW(hwnd, GWL_STYLE) & WS_DISABLED) state |= STATE_SYSTEM_UNAVAILABLE;
+    if (focused) state |= STATE_SYSTEM_FOCUSED;
     return state;
 }
 
