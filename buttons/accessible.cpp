@@ -64,8 +64,10 @@ long qvButtons_H::AccessibleRole() const {
     return ROLE_SYSTEM_PUSHBUTTON;
 }
 
-long qvButtons_H::AccessibleState() const {
-    long state = forms::WindowStates(hWnd());
+long qvButtons_H::AccessibleState() const { return AccessibleState(forms::WindowStates(hWnd())); }
+
+long qvButtons_H::AccessibleState(long windowStates) const {
+    long state = windowStates;
     if (Enabled()) state |= STATE_SYSTEM_FOCUSABLE;
     if (value_ && mode_ != ModeCommand) state |= STATE_SYSTEM_CHECKED;
     if (PressedLook) state |= STATE_SYSTEM_PRESSED;
@@ -89,7 +91,8 @@ forms::AccessibleObject* qvButtons_H::NewAccessibleObject() { return new ButtonA
 
 void qvButtons_H::NotifyAccessibleState() {
     if (!hWnd()) return;
-    const long state = AccessibleState();
+    // Checked on every repaint: the window's states from its own styles and focus flag.
+    const long state = AccessibleState(forms::WindowStates(hWnd(), Focused()));
     if (state == raisedState_) return;
     raisedState_ = state;
     ::NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hWnd(), OBJID_CLIENT, CHILDID_SELF);

@@ -128,11 +128,14 @@ void qvButtons_H::OnAccessKeyPress(std::int16_t keyAscii) {
 }
 
 void qvButtons_H::OnGotFocus() {
+    NotifyAccessibleState();
     if (mode_ == ModeOption && !value_ && !OptionToggle(OptionAskChecked)) {
         LastButton = 1;
         OnClick();
     }
 }
+
+void qvButtons_H::OnLostFocus() { NotifyAccessibleState(); }
 
 void qvButtons_H::OnOLECompleteDrag(std::int32_t& effect) { Raise(OLECompleteDrag, effect); }
 

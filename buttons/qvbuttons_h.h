@@ -218,6 +218,7 @@ public:
     // ---- Assistive technology (accessible.cpp) ----
     long AccessibleRole() const;
     long AccessibleState() const;   // STATE_SYSTEM_... bits
+    long AccessibleState(long windowStates) const;  // with the window's states already read
     std::wstring AccessibleDefaultAction() const;
     // The default action: a click through the same path as a real one.
     void DoDefaultAction();
@@ -243,6 +244,7 @@ protected:
     void OnKeyUp(std::int16_t& keyCode, std::int16_t shift) override;
     void OnAccessKeyPress(std::int16_t keyAscii) override;
     void OnGotFocus() override;
+    void OnLostFocus() override;
     void OnOLECompleteDrag(std::int32_t& effect) override;
     void OnOLEDragDrop(IDataObject* data, std::int32_t& effect, std::int16_t& button, std::int16_t& shift, float& x,
                        float& y) override;

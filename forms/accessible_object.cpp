@@ -1,5 +1,9 @@
 #include "forms/accessible_object.h"
 
+#include <objbase.h>
+
+#include "platform/late_bound.h"
+
 namespace forms {
 namespace {
 
@@ -12,25 +16,40 @@ void SetSelf(VARIANT* out) {
 
 }  // namespace
 
-long WindowStates(HWND hwnd) {
+long WindowStates(HWND hwnd) { return WindowStates(hwnd, ::GetFocus() == hwnd); }
+
+long WindowStates(HWND hwnd, bool focused) {
     long state = 0;
-    if (!::IsWindowVisible(hwnd)) state |= STATE_SYSTEM_INVISIBLE;
-    if (!::IsWindowEnabled(hwnd)) state |= STATE_SYSTEM_UNAVAILABLE;
-    if (::GetFocus() == hwnd) state |= STATE_SYSTEM_FOCUSED;
+    // Visible when the window and every parent below the desktop carry WS_VISIBLE.
+    const HWND desktop = ::GetDesktopWindow();
+    for (HWND w = hwnd; w && w != desktop; w = ::GetAncestor(w, GA_PARENT))
+        if (!(::GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE)) {
+            state |= STATE_SYSTEM_INVISIBLE;
+            break;
+        }
+    if (::GetWindowLongW(hwnd, GWL_STYLE) & WS_DISABLED) state |= STATE_SYSTEM_UNAVAILABLE;
+    if (focused) state |= STATE_SYSTEM_FOCUSED;
     return state;
 }
 
 LRESULT AnswerGetObject(WPARAM wp, LPARAM lp, AccessibleObject* object) {
     LRESULT result = 0;
-    if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT)
-        result = ::LresultFromObject(IID_IAccessible, wp, object);
+    if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
+        // COM and the accessibility DLL only once a screen reader asks: most runs never do.
+        // A thread whose COM was already set up, in either model, keeps it.
+        static const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        static const auto fromObject =
+            platform::LateBound<decltype(::LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+        if ((SUCCEEDED(com) || com == RPC_E_CHANGED_MODE) && fromObject)
+            result = fromObject(__uuidof(IAccessible), wp, object);
+    }
     object->Release();
     return result;
 }
 
 HRESULT AccessibleObject::QueryInterface(REFIID riid, void** object) {
     if (!object) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -89,8 +108,10 @@ HRESULT AccessibleObject::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
     *parent = nullptr;
     // The window object that frames this client object, where the platform offers one.
-    if (SUCCEEDED(::AccessibleObjectFromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
-                                               reinterpret_cast<void**>(parent))))
+    static const auto fromWindow =
+        platform::LateBound<decltype(::AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow");
+    if (fromWindow &&
+        SUCCEEDED(fromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(parent))))
         return S_OK;
     return S_FALSE;
 }

@@ -82,6 +82,11 @@ private:
 
 // The states every window shares: invisible, unavailable, focused.
 long WindowStates(HWND hwnd);
+// The same states, the focus taken from `focused` (what the window was told by
+// WM_SETFOCUS and WM_KILLFOCUS) and the rest from the styles of the window and its
+// parents: for a window of this process no round trip to the window system, cheap
+// enough to check on every repaint.
+long WindowStates(HWND hwnd, bool focused);
 
 // Answers WM_GETOBJECT for OBJID_CLIENT with `object` (whose reference it takes over).
 LRESULT AnswerGetObject(WPARAM wp, LPARAM lp, AccessibleObject* object);

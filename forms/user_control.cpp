@@ -272,13 +272,16 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_SETFOCUS:
+        focused_ = true;
         // The form first moves the ambient DisplayAsDefault, so the focus mark shows.
         if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(hwnd());
         ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, CHILDID_SELF);
         OnGotFocus();
         return 0;
     case WM_KILLFOCUS:
+        focused_ = false;
         if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(reinterpret_cast<HWND>(wp));
+        OnLostFocus();
         return 0;
     default:
         break;

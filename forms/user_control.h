@@ -75,6 +75,8 @@ public:
     HWND hWnd() const noexcept { return hwnd(); }
     HDC hDC() const noexcept;  // the window's own DC (class style CS_OWNDC)
     bool Enabled() const noexcept { return enabled_; }
+    // Whether the window has the keyboard focus, as WM_SETFOCUS and WM_KILLFOCUS told it.
+    bool Focused() const noexcept { return focused_; }
     void Enabled(bool enabled);
     const FontRef& Font() const noexcept { return font_; }
     void Font(FontRef font);
@@ -137,6 +139,7 @@ protected:
     virtual void OnKeyUp(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode, (void)shift; }
     virtual void OnAccessKeyPress(std::int16_t keyAscii) { (void)keyAscii; }
     virtual void OnGotFocus() {}
+    virtual void OnLostFocus() {}
     // The container enabled or disabled the window (WM_ENABLE); the default keeps the
     // surface property in step and repaints.
     virtual void OnEnable(bool enabled);
@@ -168,6 +171,7 @@ private:
     ParentForm parent_;
     AmbientProperties ambient_;
     bool enabled_ = true;
+    bool focused_ = false;
     FontRef font_;
     std::int32_t foreColor_ = kButtonText;
     std::int16_t mousePointer_ = 0;

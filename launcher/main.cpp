@@ -2,7 +2,6 @@
 // has been closed.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <exception>
 
@@ -19,8 +18,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
     launcher::RegisterControls();
-    // COM for the whole run: the controls hand their IAccessible to screen readers.
-    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     forms::Form::EndProcessWithLastForm(true);
     try {
         launcher::Form1 main;

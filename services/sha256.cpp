@@ -3,30 +3,65 @@
 #include <climits>
 
 #include "platform/handles.h"
+#include "platform/late_bound.h"
 
 namespace services {
+namespace {
+
+// CNG is loaded when the first digest is taken: most runs take none.
+struct Cng {
+    decltype(::BCryptOpenAlgorithmProvider)* open;
+    decltype(::BCryptGetProperty)* getProperty;
+    decltype(::BCryptCreateHash)* createHash;
+    decltype(::BCryptHashData)* hashData;
+    decltype(::BCryptFinishHash)* finishHash;
+    decltype(::BCryptDestroyHash)* destroyHash;
+    decltype(::BCryptCloseAlgorithmProvider)* closeAlgorithm;
+    bool Loaded() const {
+        return open && getProperty && createHash && hashData && finishHash && destroyHash && closeAlgorithm;
+    }
+};
+
+const Cng& TheCng() {
+    using platform::LateBound;
+    constexpr const wchar_t* kDll = L"bcrypt.dll";
+    static const Cng cng{
+        LateBound<decltype(::BCryptOpenAlgorithmProvider)>(kDll, "BCryptOpenAlgorithmProvider"),
+        LateBound<decltype(::BCryptGetProperty)>(kDll, "BCryptGetProperty"),
+        LateBound<decltype(::BCryptCreateHash)>(kDll, "BCryptCreateHash"),
+        LateBound<decltype(::BCryptHashData)>(kDll, "BCryptHashData"),
+        LateBound<decltype(::BCryptFinishHash)>(kDll, "BCryptFinishHash"),
+        LateBound<decltype(::BCryptDestroyHash)>(kDll, "BCryptDestroyHash"),
+        LateBound<decltype(::BCryptCloseAlgorithmProvider)>(kDll, "BCryptCloseAlgorithmProvider"),
+    };
+    return cng;
+}
+
+}  // namespace
 
 Sha256::Sha256() {
+    const Cng& cng = TheCng();
     DWORD objectSize = 0;
     ULONG got = 0;
-    failed_ = !BCRYPT_SUCCESS(::BCryptOpenAlgorithmProvider(&algorithm_, BCRYPT_SHA256_ALGORITHM, nullptr, 0)) ||
-              !BCRYPT_SUCCESS(::BCryptGetProperty(algorithm_, BCRYPT_OBJECT_LENGTH,
+    failed_ = !cng.Loaded() ||
+              !BCRYPT_SUCCESS(cng.open(&algorithm_, BCRYPT_SHA256_ALGORITHM, nullptr, 0)) ||
+              !BCRYPT_SUCCESS(cng.getProperty(algorithm_, BCRYPT_OBJECT_LENGTH,
                                                   reinterpret_cast<PUCHAR>(&objectSize), sizeof(objectSize), &got, 0));
     if (failed_) return;
     state_.resize(objectSize);
-    failed_ = !BCRYPT_SUCCESS(::BCryptCreateHash(algorithm_, &hash_, state_.data(), objectSize, nullptr, 0, 0));
+    failed_ = !BCRYPT_SUCCESS(TheCng().createHash(algorithm_, &hash_, state_.data(), objectSize, nullptr, 0, 0));
 }
 
 Sha256::~Sha256() {
-    if (hash_) ::BCryptDestroyHash(hash_);
-    if (algorithm_) ::BCryptCloseAlgorithmProvider(algorithm_, 0);
+    if (hash_) TheCng().destroyHash(hash_);
+    if (algorithm_) TheCng().closeAlgorithm(algorithm_, 0);
 }
 
 void Sha256::Add(const void* data, std::size_t size) {
     const auto* bytes = static_cast<const UCHAR*>(data);
     while (!failed_ && size > 0) {
         const ULONG piece = size > ULONG_MAX ? ULONG_MAX : static_cast<ULONG>(size);
-        failed_ = !BCRYPT_SUCCESS(::BCryptHashData(hash_, const_cast<PUCHAR>(bytes), piece, 0));
+        failed_ = !BCRYPT_SUCCESS(TheCng().hashData(hash_, const_cast<PUCHAR>(bytes), piece, 0));
         bytes += piece;
         size -= piece;
     }
@@ -34,7 +69,7 @@ void Sha256::Add(const void* data, std::size_t size) {
 
 std::wstring Sha256::HexDigest() {
     UCHAR digest[32];
-    if (failed_ || !BCRYPT_SUCCESS(::BCryptFinishHash(hash_, digest, sizeof(digest), 0))) return {};
+    if (failed_ || !BCRYPT_SUCCESS(TheCng().finishHash(hash_, digest, sizeof(digest), 0))) return {};
     failed_ = true;  // a finished hash takes no more data
     static constexpr wchar_t kHex[] = L"0123456789abcdef";
     std::wstring text;
