@@ -20,6 +20,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/property_bag.h"
 #include "platform/handles.h"
+#include "platform/pixel_bitmap.h"
 #include "tests/support/host_window.h"
 #include "tests/support/system_look.h"
 
@@ -112,15 +113,14 @@ int main() {
 
     // The same button with a 32 x 32 picture whose corner colour is transparent: a
     // disc on a magenta ground, drawn here. Repainting it uses the prepared copy.
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HBITMAP disc = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* bits = nullptr;
+    platform::Bitmap disc = platform::CreatePixelBitmap(32, 32, &bits);
     for (int i = 0; i < 32 * 32; ++i) {
         const int dx = i % 32 - 16, dy = i / 32 - 16;
-        static_cast<DWORD*>(bits)[i] = dx * dx + dy * dy < 196 ? 0x2050C0 : 0xFF00FF;
+        bits[i] = dx * dx + dy * dy < 196 ? 0x2050C0 : 0xFF00FF;
     }
     forms::PropertyBag pictureBag = bag;
-    pictureBag.Set(L"Image", forms::PictureObject::FromBitmap(disc));
+    pictureBag.Set(L"Image", forms::PictureObject::FromBitmap(disc.release()));
     pictureBag.WriteInt16(L"ImgSize", 32);
     buttons::qvButtons_H pictured;
     pictured.SetAmbientDisplayName(L"qvButtons_H2");

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/handles.h"
 #include "window_program.h"
 
 namespace {
@@ -14,15 +15,15 @@ namespace {
 // One request on `connection`; a GET reads the whole body.
 bool Request(HINTERNET connection, const wchar_t* verb, const std::wstring& object) {
     constexpr DWORD kFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
-    HINTERNET request = ::HttpOpenRequestW(connection, verb, object.c_str(), nullptr, nullptr, nullptr, kFlags, 0);
+    const platform::Internet request(
+        ::HttpOpenRequestW(connection, verb, object.c_str(), nullptr, nullptr, nullptr, kFlags, 0));
     if (!request) return false;
-    const bool ok = ::HttpSendRequestW(request, nullptr, 0, nullptr, 0) != FALSE;
+    const bool ok = ::HttpSendRequestW(request.get(), nullptr, 0, nullptr, 0) != FALSE;
     if (ok && std::wstring(verb) == L"GET") {
         char buffer[4096];
         DWORD read = 0;
-        while (::InternetReadFile(request, buffer, sizeof buffer, &read) && read > 0) continue;
+        while (::InternetReadFile(request.get(), buffer, sizeof buffer, &read) && read > 0) continue;
     }
-    ::InternetCloseHandle(request);
     return ok;
 }
 
@@ -35,14 +36,13 @@ bool NetworkWork(const std::wstring& url) {
     parts.lpszUrlPath = path;
     parts.dwUrlPathLength = 1024;
     if (!::InternetCrackUrlW(url.c_str(), 0, 0, &parts)) return false;
-    HINTERNET session = ::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
-    HINTERNET connection =
-        ::InternetConnectW(session, host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
-    const bool ok = connection && Request(connection, L"HEAD", path) && Request(connection, L"HEAD", path) &&
-                    Request(connection, L"HEAD", path) && Request(connection, L"GET", path);
-    if (connection) ::InternetCloseHandle(connection);
-    if (session) ::InternetCloseHandle(session);
-    return ok;
+    const platform::Internet session(::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    const platform::Internet connection(
+        ::InternetConnectW(session.get(), host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection) return false;
+    HINTERNET c = connection.get();
+    return Request(c, L"HEAD", path) && Request(c, L"HEAD", path) && Request(c, L"HEAD", path) &&
+           Request(c, L"GET", path);
 }
 
 }  // namespace

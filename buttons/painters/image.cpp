@@ -10,6 +10,7 @@
 #include "buttons/painters/colour.h"
 #include "buttons/qvbuttons_h.h"
 #include "buttons/render/caption_layout.h"
+#include "platform/pixel_bitmap.h"
 
 namespace buttons {
 
@@ -19,21 +20,6 @@ constexpr DWORD kAndNotSource = 0x00220326;  // DSna: destination AND NOT source
 constexpr DWORD kGreyedSource = 0x00B8074A;  // ((destination XOR brush) AND source) XOR brush
 constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
 constexpr COLORREF kGreyColour = RGB(128, 128, 128);
-
-// A top-down 32-bit DIB section of cx x cy; its pixels are 0x00RRGGBB words.
-HBITMAP CreatePixelSurface(std::int32_t cx, std::int32_t cy, std::uint32_t** pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    *pixels = static_cast<std::uint32_t*>(bits);
-    return bitmap;
-}
 
 void SubtractRect(HRGN from, int left, int top, int right, int bottom) {
     platform::Region piece(::CreateRectRgn(left, top, right, bottom));
@@ -86,7 +72,7 @@ void qvButtons_H::PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region) {
 
     // The scaled copy, as 32-bit pixels the scan below reads and writes in place.
     std::uint32_t* pixels = nullptr;
-    platform::Bitmap copy(CreatePixelSurface(cx, cy, &pixels));
+    platform::Bitmap copy = platform::CreatePixelBitmap(cx, cy, &pixels);
     if (!copy || !pixels) return;
     {
         platform::WindowDC window(hWnd());

@@ -20,14 +20,14 @@ namespace {
 double At144(int twips) { return std::lround(twips / 15.0) * 1.5; }
 
 // The text word-wrapped into `width` pixels, in a font made here for 144 dpi.
-SIZE Measure(const std::wstring& text, const forms::FontObject& spec, int width) {
+SIZE Measure(const std::wstring& text, const forms::FontObject& font, int width) {
     LOGFONTW lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(spec.Size * 2));
-    lf.lfWeight = spec.Weight;
-    ::lstrcpynW(lf.lfFaceName, spec.Name.c_str(), LF_FACESIZE);
-    platform::Font font(::CreateFontIndirectW(&lf));
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.Size * 2));
+    lf.lfWeight = font.Weight;
+    ::lstrcpynW(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+    platform::Font made(::CreateFontIndirectW(&lf));
     platform::WindowDC screen(nullptr);
-    platform::ScopedSelect select(screen.get(), font.get());
+    platform::ScopedSelect select(screen.get(), made.get());
     RECT r{0, 0, width, 0};
     ::DrawTextW(screen.get(), text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     return {r.right, r.bottom};

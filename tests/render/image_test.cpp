@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "buttons/painters/image.h"
+#include "platform/pixel_bitmap.h"
 #include "tests/render/render_support.h"
 #include "tests/support/qvbuttons_probe.h"
 #include "tests/support/temp_folder.h"
@@ -20,16 +21,15 @@ constexpr COLORREF kSubject = RGB(200, 30, 30);
 
 // A 32-bit DIB picture whose pixel (x, y) is colour(x, y).
 forms::PictureRef Picture(int w, int h, const std::function<COLORREF(int, int)>& colour) {
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HBITMAP dib = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* bits = nullptr;
+    platform::Bitmap dib = platform::CreatePixelBitmap(w, h, &bits);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const COLORREF c = colour(x, y);
             // The fourth byte filled, as the imaging component leaves decoded pictures.
-            static_cast<DWORD*>(bits)[y * w + x] = 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+            bits[y * w + x] = 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
         }
-    return forms::PictureObject::FromBitmap(dib);
+    return forms::PictureObject::FromBitmap(dib.release());
 }
 
 // A flat 38 x 38 button with the picture stretched over (3, 3)-(35, 35): a 16 x 16
@@ -82,7 +82,9 @@ TEST(Images, DisabledBlackTurnsGreyWhiteKeepsTheFaceAndOtherColoursFollowTheRast
 
 TEST(Images, IconsStretchToTheImageRectangleWithTheirMask) {
     platform::WindowDC screen(nullptr);
-    HBITMAP colour = ::CreateCompatibleBitmap(screen.get(), 16, 16), mask = ::CreateBitmap(16, 16, 1, 1, nullptr);
+    const platform::Bitmap colourBitmap(::CreateCompatibleBitmap(screen.get(), 16, 16));
+    const platform::Bitmap maskBitmap(::CreateBitmap(16, 16, 1, 1, nullptr));
+    HBITMAP colour = colourBitmap.get(), mask = maskBitmap.get();
     {
         platform::MemoryDC dc(::CreateCompatibleDC(screen.get()));
         platform::ScopedSelect c(dc.get(), colour);
@@ -96,8 +98,6 @@ TEST(Images, IconsStretchToTheImageRectangleWithTheirMask) {
     }
     ICONINFO info{TRUE, 0, 0, mask, colour};
     auto b = Stretched(forms::PictureObject::FromIcon(::CreateIconIndirect(&info)));
-    ::DeleteObject(colour);
-    ::DeleteObject(mask);
     EXPECT_FALSE(Probe::PreparedImage(*b));
     for (int x = 0; x < 16; ++x) EXPECT_EQ(static_cast<std::int32_t>(x < 8 ? kSubject : kFace), At(*b, x, 8)) << x;
 }

@@ -5,6 +5,7 @@
 
 #include "forms/font_object.h"
 #include "platform/handles.h"
+#include "platform/pixel_bitmap.h"
 
 namespace contactsheet {
 namespace {
@@ -27,18 +28,19 @@ const wchar_t* const kStateRowNames[kStateRows] = {L"icon, ps32", L"ShapeCustom"
 
 // A 32-bit DIB of w x h filled with the key colour, then drawn on by `draw`.
 HBITMAP DrawnBitmap(int w, int h, COLORREF background, const std::function<void(HDC)>& draw) {
-    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    void* bits = nullptr;
-    HBITMAP dib = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::uint32_t* bits = nullptr;
+    platform::Bitmap dib = platform::CreatePixelBitmap(w, h, &bits);
     platform::MemoryDC dc(::CreateCompatibleDC(nullptr));
-    if (!dib || !dc) return dib;
-    platform::ScopedSelect select(dc.get(), dib);
-    platform::Brush fill(::CreateSolidBrush(background));
-    const RECT all{0, 0, w, h};
-    ::FillRect(dc.get(), &all, fill.get());
-    draw(dc.get());
-    ::GdiFlush();
-    return dib;
+    if (!dib || !dc) return nullptr;
+    {
+        platform::ScopedSelect select(dc.get(), dib.get());
+        platform::Brush fill(::CreateSolidBrush(background));
+        const RECT all{0, 0, w, h};
+        ::FillRect(dc.get(), &all, fill.get());
+        draw(dc.get());
+        ::GdiFlush();
+    }
+    return dib.release();
 }
 
 // Fills and outlines with the given colours through the shapes `draw` makes.
