@@ -9,6 +9,16 @@ namespace {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
+// An empty VARIANT, as VariantInit makes it; the few oleaut32 calls answering a
+// screen reader needs are bound on first use, so start-up does not load oleaut32.
+void SetEmpty(VARIANT* out) { out->vt = VT_EMPTY; }
+
+BSTR NewBstr(const std::wstring& text) {
+    static const auto allocate =
+        platform::LateBound<decltype(::SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    return allocate ? allocate(text.data(), static_cast<UINT>(text.size())) : nullptr;
+}
+
 void SetSelf(VARIANT* out) {
     out->vt = VT_I4;
     out->lVal = CHILDID_SELF;
@@ -90,13 +100,13 @@ HRESULT AccessibleObject::Text(const VARIANT& child, std::wstring AccessibleFact
     if (const HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
     const std::wstring& text = facts.*member;
     if (text.empty()) return S_FALSE;
-    *out = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = NewBstr(text);
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT AccessibleObject::Number(const VARIANT& child, long AccessibleFacts::*member, VARIANT* out) const {
     if (!out) return E_POINTER;
-    ::VariantInit(out);
+    SetEmpty(out);
     AccessibleFacts facts;
     if (const HRESULT hr = Facts(child, facts); FAILED(hr)) return hr;
     out->vt = VT_I4;
@@ -162,7 +172,7 @@ HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
 
 HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
     if (!child) return E_POINTER;
-    ::VariantInit(child);
+    SetEmpty(child);
     if (!::IsWindow(hwnd_)) return CO_E_OBJNOTCONNECTED;
     if (::GetFocus() != hwnd_) return S_FALSE;
     SetSelf(child);
@@ -171,7 +181,7 @@ HRESULT AccessibleObject::get_accFocus(VARIANT* child) {
 
 HRESULT AccessibleObject::get_accSelection(VARIANT* children) {
     if (!children) return E_POINTER;
-    ::VariantInit(children);
+    SetEmpty(children);
     return S_FALSE;
 }
 
@@ -197,13 +207,13 @@ HRESULT AccessibleObject::accLocation(long* left, long* top, long* width, long* 
 
 HRESULT AccessibleObject::accNavigate(long, VARIANT start, VARIANT* end) {
     if (!end) return E_POINTER;
-    ::VariantInit(end);
+    SetEmpty(end);
     return IsSelf(start) ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT AccessibleObject::accHitTest(long x, long y, VARIANT* child) {
     if (!child) return E_POINTER;
-    ::VariantInit(child);
+    SetEmpty(child);
     if (!::IsWindow(hwnd_)) return CO_E_OBJNOTCONNECTED;
     if (::WindowFromPoint(POINT{x, y}) != hwnd_) return S_FALSE;
     SetSelf(child);

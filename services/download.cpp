@@ -115,8 +115,10 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength) {
 std::int64_t GetContentLength(const std::wstring& url) {
     // Asked with HEAD: the answer carries the same Content-Length as a GET and has no
     // body, which WinInet would otherwise read to its end before closing the request.
+    // Never looked up in WinInet's cache: the size must be the server's, and the lookup
+    // costs more than the request.
     HttpRequest request;
-    if (!SendHttpRequest(L"HEAD", url, 0, request)) return -1;
+    if (!SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, request)) return -1;
     return ContentLengthHeader(request.request.get());
 }
 
