@@ -60,6 +60,7 @@ Form::~Form() {
 
 void Form::Load() {
     if (IsLoaded()) return;
+    OnLoadStarting();
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClassOnce(kFormClass, CS_DBLCLKS, nullptr, ::LoadIconW(instance, L"APPICON"));
     RECT frame{0, 0, TwipsToPixelsX(description_.clientWidth), TwipsToPixelsY(description_.clientHeight)};

@@ -78,6 +78,9 @@ public:
     static void SetShowHook(std::function<void(Form&)> hook);
 
 protected:
+    // Runs at the start of every load, before the window and its controls exist:
+    // work it starts in the background goes on while they are made.
+    virtual void OnLoadStarting() {}
     // The load handler: runs once per load, before the form is first shown.
     virtual void OnLoad() {}
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -5,13 +5,11 @@
 #include "launcher/form2.h"
 #include "launcher/globals.h"
 #include "launcher/messages.h"
-#include "launcher/per_user_folder.h"
 #include "launcher/plain_file.h"
 #include "launcher/shell_open.h"
 #include "launcher/tool_start.h"
 #include "platform/message_box.h"
 #include "services/config.h"
-#include "services/download.h"
 #include "services/probe.h"
 #include "services/versione.h"
 
@@ -32,6 +30,12 @@ Form1::~Form1() {
     form3_.reset();
 }
 
+void Form1::OnLoadStarting() {
+    // The servers are asked while the window and its controls are made.
+    ConfigFileName = L"norvelassist.ini";
+    fetch_ = std::async(std::launch::async, FetchConfiguration, CurrentDeployment(), ConfigFileName);
+}
+
 void Form1::OnLoad() {
     progress_.emplace(*this);
     GetButton(kToolButton1).Click = [this] { PressToolButton(1); };
@@ -44,50 +48,29 @@ void Form1::OnLoad() {
     StartUp();
 }
 
+// Waits for the fetch and shows its outcome in the start-up's order: the host, the
+// site message, the welcome text, the folder message, the tool buttons and the
+// version message.
 void Form1::StartUp() {
-    auto& hostLabel = GetLabel(kHostLabel);
-    auto& left = GetButton(kToolButton1);
-    auto& middle = GetButton(kToolButton2);
-    const Deployment& deployment = CurrentDeployment();
-
-    ConfigFileName = L"norvelassist.ini";
-    const auto showHost = [&](const std::wstring& host) {
-        shownHost_ = host;
-        hostLabel.SetCaption(BareHost(host));
-    };
-    ServerBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
-    showHost(deployment.primaryHost);
-    std::wstring configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
-    if (!services::HttpExists(configUrl)) {
-        ServerBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
-        showHost(deployment.fallbackHost);
-        configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
-        if (!services::HttpExists(configUrl)) {
-            ServerBaseUrl.clear();
-            platform::ShowMessage(kSiteUnreachable);
-        }
-    }
+    const ConfigFetch fetch = fetch_.get();
+    ServerBaseUrl = fetch.serverBaseUrl;
+    shownHost_ = fetch.shownHost;
+    GetLabel(kHostLabel).SetCaption(BareHost(fetch.shownHost));
+    if (ServerBaseUrl.empty()) platform::ShowMessage(kSiteUnreachable);
 
     GetLabel(kWelcomeLabel).SetCaption(kWelcomeText);
 
-    LocalToolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
+    LocalToolFolder = fetch.toolFolder;
     if (LocalToolFolder == L"\\Norvelassist") {
         platform::ShowMessage(kFolderNotCreated);
         return;
     }
-    services::MakeFolderIfMissing(LocalToolFolder);
+    if (fetch.lastProgress) progress_->ShowProgress(fetch.lastProgress->first, fetch.lastProgress->second);
 
-    // No server, no probe: the URL would then start with the bare file name.
-    configUrl = ServerBaseUrl + L"\\" + ConfigFileName;
+    auto& left = GetButton(kToolButton1);
+    auto& middle = GetButton(kToolButton2);
     const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
-    bool reachable = !ServerBaseUrl.empty() && services::HttpExists(configUrl);
-    if (reachable) {
-        services::DownloadFile(configUrl, localConfig, &*progress_);
-        // A failed download leaves an earlier copy as it was; without one there is
-        // no configuration to read.
-        reachable = IsPlainFile(localConfig);
-    }
-    if (reachable) {
+    if (fetch.configured) {
         left.SetCaption(services::ReadIni(localConfig, L"1", L"nome"));
         left.SetTag(services::ReadIni(localConfig, L"1", L"eseguibile"));
         middle.SetCaption(services::ReadIni(localConfig, L"2", L"nome"));

@@ -1,12 +1,15 @@
-// Form1, the main window: its load handler runs the start-up (server choice,
-// tool folder, configuration download, tool buttons, version check); its buttons
+// Form1, the main window: its load fetches the configuration in the background
+// (server choice, tool folder, download) while the window is made, and its load
+// handler shows the outcome (host, messages, tool buttons, version check); its buttons
 // launch the two tools, open the alternatives window, and its link opens the site.
 #pragma once
 
+#include <future>
 #include <memory>
 #include <optional>
 
 #include "forms/form.h"
+#include "launcher/config_fetch.h"
 #include "launcher/download_progress.h"
 #include "launcher/form3.h"
 
@@ -22,6 +25,7 @@ public:
     Form3* AlternativesWindow() { return form3_.get(); }
 
 protected:
+    void OnLoadStarting() override;
     void OnLoad() override;
 
 private:
@@ -30,6 +34,7 @@ private:
     void PressToolButton(std::int16_t index);
     void PressOther();
 
+    std::future<ConfigFetch> fetch_;  // started with each load, read by its start-up
     std::optional<DownloadProgress> progress_;
     std::unique_ptr<Form3> form3_;
     std::wstring shownHost_;  // the configured host whose name Label2 shows

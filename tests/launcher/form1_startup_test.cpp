@@ -33,6 +33,7 @@ protected:
 TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
     ServeConfig(primary, Config());
     launcher::Form1 form;
+    EXPECT_EQ(0, primary.CountRequests());  // the servers are asked by the load, not before
     form.Load();
 
     EXPECT_TRUE(messages.empty());
@@ -54,6 +55,10 @@ TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
               L"collaboratore allo 0123/456789.",
               form.GetLabel(L"Label1").Caption());
     EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
+    // The hidden bar ends where the configuration's download left it: full.
+    EXPECT_EQ(5600, form.GetShape(L"Shape1").Width());
+    EXPECT_EQ(L"100%", form.GetLabel(L"Label4").Caption());
+    EXPECT_FALSE(form.GetLabel(L"Label4").Visible());
     // The window itself: caption and no minimise or maximise box.
     EXPECT_EQ(L" Assistenza Remota Norvel Sistemi 3.0", [&] {
         wchar_t text[128]{};

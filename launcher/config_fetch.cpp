@@ -1,0 +1,53 @@
+#include "launcher/config_fetch.h"
+
+#include "launcher/per_user_folder.h"
+#include "launcher/plain_file.h"
+#include "services/download.h"
+#include "services/probe.h"
+
+namespace launcher {
+namespace {
+
+// Keeps what the download shows last; the window shows it once the fetch is done.
+class LastProgress : public services::ProgressDisplay {
+public:
+    explicit LastProgress(ConfigFetch& fetch) : fetch_(fetch) {}
+    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
+        fetch_.lastProgress.emplace(fillWidthTwips, percentText);
+    }
+
+private:
+    ConfigFetch& fetch_;
+};
+
+}  // namespace
+
+ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName) {
+    ConfigFetch fetch;
+    fetch.shownHost = deployment.primaryHost;
+    fetch.serverBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
+    std::wstring configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
+    if (!services::HttpExists(configUrl)) {
+        fetch.shownHost = deployment.fallbackHost;
+        fetch.serverBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
+        configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
+        if (!services::HttpExists(configUrl)) fetch.serverBaseUrl.clear();
+    }
+
+    fetch.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
+    if (fetch.toolFolder == L"\\Norvelassist") return fetch;
+    services::MakeFolderIfMissing(fetch.toolFolder);
+
+    // No server, no probe: the URL would then start with the bare file name.
+    configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
+    if (fetch.serverBaseUrl.empty() || !services::HttpExists(configUrl)) return fetch;
+    const std::wstring localConfig = fetch.toolFolder + L"\\" + configFileName;
+    LastProgress progress(fetch);
+    services::DownloadFile(configUrl, localConfig, &progress);
+    // A failed download leaves an earlier copy as it was; without one there is no
+    // configuration to read.
+    fetch.configured = IsPlainFile(localConfig);
+    return fetch;
+}
+
+}  // namespace launcher

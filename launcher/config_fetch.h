@@ -1,0 +1,31 @@
+// The network and file half of the main window's start-up: which of the two servers
+// answers, the per-user tool folder, and the configuration file fetched into it. It
+// touches no window, so the main window runs it on a thread of its own while it
+// makes its window and controls, and shows the outcome once both are done.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "launcher/deployment.h"
+
+namespace launcher {
+
+struct ConfigFetch {
+    std::wstring serverBaseUrl;  // of the server that answered; "" when neither did
+    std::wstring shownHost;      // the configured host Label2 shows
+    std::wstring toolFolder;     // "\Norvelassist" alone when the data folder is unknown
+    bool configured = false;     // the configuration file is in the tool folder
+    // The progress the download showed last (bar fill in twips, percentage text).
+    std::optional<std::pair<int, std::wstring>> lastProgress;
+};
+
+// In this order: HEAD of the configuration on the primary server, then on the
+// fallback when the primary does not answer 200; the tool folder from the
+// environment, made when missing (the fetch ends there when the data folder is
+// unknown); HEAD again on the server that answered, and when that answers 200 the
+// configuration downloaded into the tool folder. A failed download leaves an
+// earlier copy in place, which then counts as the configuration.
+ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName);
+
+}  // namespace launcher
