@@ -1,7 +1,9 @@
 #include "launcher/config_fetch.h"
 
+#include "launcher/app_version.h"
 #include "launcher/per_user_folder.h"
 #include "launcher/plain_file.h"
+#include "services/config.h"
 #include "services/download.h"
 #include "services/probe.h"
 
@@ -47,6 +49,13 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
     // A failed download leaves an earlier copy as it was; without one there is no
     // configuration to read.
     fetch.configured = IsPlainFile(localConfig);
+    if (!fetch.configured) return fetch;
+    for (int i = 0; i < 2; ++i) {
+        const std::wstring section = std::to_wstring(i + 1);
+        fetch.toolNames[i] = services::ReadIni(localConfig, section, L"nome");
+        fetch.toolExes[i] = services::ReadIni(localConfig, section, L"eseguibile");
+    }
+    fetch.obsolete = services::ReadIni(localConfig, L"norvelassist", L"versione") != AppVersionText();
     return fetch;
 }
 

@@ -16,6 +16,11 @@ struct ConfigFetch {
     std::wstring shownHost;      // the configured host Label2 shows
     std::wstring toolFolder;     // "\Norvelassist" alone when the data folder is unknown
     bool configured = false;     // the configuration file is in the tool folder
+    // Read from it when configured: the "nome" and "eseguibile" of sections "1" and
+    // "2", and whether "versione" of section "norvelassist" differs from this
+    // program's version (major.minor.build, compared exactly).
+    std::wstring toolNames[2], toolExes[2];
+    bool obsolete = false;
     // The progress the download showed last (bar fill in twips, percentage text).
     std::optional<std::pair<int, std::wstring>> lastProgress;
 };
@@ -25,7 +30,7 @@ struct ConfigFetch {
 // environment, made when missing (the fetch ends there when the data folder is
 // unknown); HEAD again on the server that answered, and when that answers 200 the
 // configuration downloaded into the tool folder. A failed download leaves an
-// earlier copy in place, which then counts as the configuration.
+// earlier copy in place, which then counts as the configuration and is read.
 ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName);
 
 }  // namespace launcher

@@ -1,6 +1,5 @@
 #include "launcher/form1.h"
 
-#include "launcher/app_version.h"
 #include "launcher/deployment.h"
 #include "launcher/form2.h"
 #include "launcher/globals.h"
@@ -69,14 +68,12 @@ void Form1::StartUp() {
 
     auto& left = GetButton(kToolButton1);
     auto& middle = GetButton(kToolButton2);
-    const std::wstring localConfig = LocalToolFolder + L"\\" + ConfigFileName;
     if (fetch.configured) {
-        left.SetCaption(services::ReadIni(localConfig, L"1", L"nome"));
-        left.SetTag(services::ReadIni(localConfig, L"1", L"eseguibile"));
-        middle.SetCaption(services::ReadIni(localConfig, L"2", L"nome"));
-        middle.SetTag(services::ReadIni(localConfig, L"2", L"eseguibile"));
-        if (services::ReadIni(localConfig, L"norvelassist", L"versione") != AppVersionText())
-            platform::ShowMessage(kObsoleteVersion);
+        left.SetCaption(fetch.toolNames[0]);
+        left.SetTag(fetch.toolExes[0]);
+        middle.SetCaption(fetch.toolNames[1]);
+        middle.SetTag(fetch.toolExes[1]);
+        if (fetch.obsolete) platform::ShowMessage(kObsoleteVersion);
     } else {
         platform::ShowMessage(kConfigUnreachable);
         left.SetCaption(L"HELP");
