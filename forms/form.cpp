@@ -219,7 +219,7 @@ bool Form::ShowsScreenPointer() const { return ScreenMousePointer() != kPointerD
 std::vector<HWND> Form::TabOrder() const {
     std::vector<const Control*> order;
     for (const auto& c : controls_)
-        if (c->TabIndex() >= 0 && c->Visible() && ::IsWindowEnabled(c->Handle())) order.push_back(c.get());
+        if (c->TabIndex() >= 0 && c->Visible() && c->Enabled()) order.push_back(c.get());
     std::stable_sort(order.begin(), order.end(),
                      [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
     std::vector<HWND> handles;

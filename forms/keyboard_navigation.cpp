@@ -45,7 +45,7 @@ bool PreTranslateFormMessage(const MSG& msg) {
 
 UserControl* Form::VisibleUserControl(const Control& c) const {
     UserControl* uc = UserControlOf(c.Handle());
-    return uc && c.Visible() && ::IsWindowEnabled(c.Handle()) ? uc : nullptr;
+    return uc && c.Visible() && c.Enabled() ? uc : nullptr;
 }
 
 void Form::FocusMoved(HWND focus) {
@@ -77,7 +77,7 @@ bool Form::PressDefaultButton() {
 
 bool Form::PressCancelButton() {
     Control* cancel = description_.cancelButton.empty() ? nullptr : FindControl(description_.cancelButton);
-    if (!cancel || !cancel->Visible() || !::IsWindowEnabled(cancel->Handle())) return false;
+    if (!cancel || !cancel->Visible() || !cancel->Enabled()) return false;
     if (UserControl* uc = UserControlOf(cancel->Handle()))
         uc->SendAccessKey(27);
     else

@@ -26,12 +26,12 @@ const wchar_t* const kSizeNames[kSizes] = {L"ps16", L"ps24", L"ps32", L"ps40", L
 const wchar_t* const kStateNames[4] = {L"rest", L"hover", L"pressed", L"disabled"};
 const wchar_t* const kStateRowNames[kStateRows] = {L"icon, ps32", L"ShapeCustom", L"ShapeCustom3D"};
 
-// A 32-bit DIB of w x h filled with the key colour, then drawn on by `draw`.
-HBITMAP DrawnBitmap(int w, int h, COLORREF background, const std::function<void(HDC)>& draw) {
+// A 32-bit DIB of w x h filled with `background`, then drawn on by `draw`.
+platform::Bitmap DrawnBitmap(int w, int h, COLORREF background, const std::function<void(HDC)>& draw) {
     std::uint32_t* bits = nullptr;
     platform::Bitmap dib = platform::CreatePixelBitmap(w, h, &bits);
     platform::MemoryDC dc(::CreateCompatibleDC(nullptr));
-    if (!dib || !dc) return nullptr;
+    if (!dib || !dc) return platform::Bitmap();
     {
         platform::ScopedSelect select(dc.get(), dib.get());
         platform::Brush fill(::CreateSolidBrush(background));
@@ -40,7 +40,7 @@ HBITMAP DrawnBitmap(int w, int h, COLORREF background, const std::function<void(
         draw(dc.get());
         ::GdiFlush();
     }
-    return dib.release();
+    return dib;
 }
 
 // Fills and outlines with the given colours through the shapes `draw` makes.
@@ -57,24 +57,22 @@ forms::PictureRef SunPicture() {
     return forms::PictureObject::FromBitmap(DrawnBitmap(32, 32, kKey, [](HDC dc) {
         WithColours(dc, RGB(250, 200, 30), RGB(0, 0, 0), [&] { ::Ellipse(dc, 2, 2, 30, 30); });
         WithColours(dc, RGB(255, 255, 255), RGB(255, 255, 255), [&] { ::Ellipse(dc, 9, 8, 15, 14); });
-    }));
+    }).release());
 }
 
 // A red diamond icon: colour black outside the diamond, mask white (transparent) there.
 forms::PictureRef DiamondIcon() {
     const POINT diamond[4] = {{16, 1}, {31, 16}, {16, 31}, {1, 16}};
-    HBITMAP colour = DrawnBitmap(32, 32, RGB(0, 0, 0), [&](HDC dc) {
+    const platform::Bitmap colour = DrawnBitmap(32, 32, RGB(0, 0, 0), [&](HDC dc) {
         WithColours(dc, RGB(210, 40, 40), RGB(120, 0, 0), [&] { ::Polygon(dc, diamond, 4); });
     });
-    HBITMAP mask = DrawnBitmap(32, 32, RGB(255, 255, 255), [&](HDC dc) {
+    const platform::Bitmap mask = DrawnBitmap(32, 32, RGB(255, 255, 255), [&](HDC dc) {
         WithColours(dc, RGB(0, 0, 0), RGB(0, 0, 0), [&] { ::Polygon(dc, diamond, 4); });
     });
-    platform::Bitmap monoMask(static_cast<HBITMAP>(::CopyImage(mask, IMAGE_BITMAP, 32, 32, LR_MONOCHROME)));
-    ICONINFO info{TRUE, 0, 0, monoMask.get(), colour};
-    HICON icon = ::CreateIconIndirect(&info);
-    ::DeleteObject(colour);
-    ::DeleteObject(mask);
-    return forms::PictureObject::FromIcon(icon);
+    platform::Bitmap monoMask(static_cast<HBITMAP>(::CopyImage(mask.get(), IMAGE_BITMAP, 32, 32, LR_MONOCHROME)));
+    ICONINFO info{TRUE, 0, 0, monoMask.get(), colour.get()};
+    // The icon keeps copies of both bitmaps; the picture owns the icon.
+    return forms::PictureObject::FromIcon(::CreateIconIndirect(&info));
 }
 
 // A teal lozenge with a white stripe, for the picture shapes.
@@ -82,7 +80,7 @@ forms::PictureRef LozengePicture() {
     return forms::PictureObject::FromBitmap(DrawnBitmap(88, 48, kKey, [](HDC dc) {
         WithColours(dc, RGB(30, 150, 150), RGB(20, 90, 90), [&] { ::RoundRect(dc, 1, 1, 87, 47, 44, 44); });
         WithColours(dc, RGB(255, 255, 255), RGB(255, 255, 255), [&] { ::Rectangle(dc, 24, 20, 64, 28); });
-    }));
+    }).release());
 }
 
 void SetState(qvButtons_H& b, int state) {
