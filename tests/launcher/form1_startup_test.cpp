@@ -38,9 +38,8 @@ TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(L"norvelassist.ini", launcher::ConfigFileName);
-    EXPECT_EQ(Base(primary), launcher::ServerBaseUrl);
+    ExpectServerChosen(form, primary);
     EXPECT_EQ(ToolFolder(), launcher::LocalToolFolder);
-    EXPECT_EQ(primary.HostAndPort(), form.GetLabel(L"Label2").Caption());
     const EngineRequests engine = EngineRequestsPerDownload();
     EXPECT_EQ(2 + engine.heads, Count(primary, "HEAD", "norvelassist.ini"));
     EXPECT_EQ(engine.gets, Count(primary, "GET", "norvelassist.ini"));
@@ -76,8 +75,7 @@ TEST_F(StartUp, OnlyTheFallbackAnswers) {
     form.Load();
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Base(fallback), launcher::ServerBaseUrl);
-    EXPECT_EQ(fallback.HostAndPort(), form.GetLabel(L"Label2").Caption());
+    ExpectServerChosen(form, fallback);
     EXPECT_EQ(1, Count(primary, "HEAD", "norvelassist.ini"));
     EXPECT_EQ(2 + EngineRequestsPerDownload().heads, Count(fallback, "HEAD", "norvelassist.ini"));
     EXPECT_EQ(0, Count(primary, "GET", "norvelassist.ini"));

@@ -60,6 +60,11 @@ std::wstring LauncherTest::Base(const testsupport::HttpServer& server) const {
     return L"http://" + server.HostAndPort() + L"/cms/images/stories/assistenza/";
 }
 
+void LauncherTest::ExpectServerChosen(forms::Form& form, const testsupport::HttpServer& server) const {
+    EXPECT_EQ(Base(server), launcher::ServerBaseUrl);
+    EXPECT_EQ(server.HostAndPort(), form.GetLabel(L"Label2").Caption());
+}
+
 void LauncherTest::OnNextShow(std::function<void(forms::Form&)> action) { nextShow_.push_back(std::move(action)); }
 
 void LauncherTest::Accept(forms::Form& dialog) {

@@ -38,6 +38,8 @@ protected:
     int Count(const testsupport::HttpServer& server, const std::string& method, const std::string& name) const;
     std::wstring ToolFolder() const;  // the expected LocalToolFolder
     std::wstring Base(const testsupport::HttpServer& server) const;
+    // The start-up chose `server`: ServerBaseUrl is its base and Label2 shows its host.
+    void ExpectServerChosen(forms::Form& form, const testsupport::HttpServer& server) const;
 
     // What the next showings of a form do (in order); a form shown with nothing
     // queued is unloaded at once (counted as a showing).
