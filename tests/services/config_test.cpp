@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "services/config.h"
+#include "services/profile_text.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -90,6 +91,31 @@ TEST_F(Config, FileInAFolderOutsideTheAnsiCodePage) {
     EXPECT_EQ(services::ReadIni(unicode.File(L"norvelassist.ini"), L"norvelassist", L"versione"), L"3.0.0");
     EXPECT_EQ(services::ReadIniSection(unicode.File(L"norvelassist.ini"), L"norvelassist"),
               std::wstring(L"versione=3.0.0\0", 15));
+}
+
+// The same name saved by different editors: a byte-order mark names its encoding;
+// without one, valid UTF-8 with accents is UTF-8 and anything else is ANSI.
+TEST(ProfileText, EachEncodingDecodesToTheSameText) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string bytes;
+        std::wstring text;
+    };
+    for (const Case& c : {Case{"Citt\xE0 Pi\xF9", L"Città Più"}, Case{"Citt\xC3\xA0 Pi\xC3\xB9", L"Città Più"},
+                          Case{"\xEF\xBB\xBF" "Citt\xC3\xA0", L"Città"}, Case{"\xFF\xFEP\0\xE0\0"s, L"Pà"},
+                          Case{"\xFE\xFF\0P\0\xE0"s, L"Pà"}, Case{"plain", L"plain"},
+                          Case{"\xC3\xA0 then \xE0", L"Ã\u00A0 then à"}}) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(c.text, services::DecodeProfileText(c.bytes));
+    }
+}
+
+TEST_F(Config, KeyIsThereOnlyWithAnEqualsSign) {
+    const std::wstring ini = Ini("[norvelassist]\r\nversione=\r\nnome\r\n");
+    EXPECT_TRUE(services::HasIniKey(ini, L"NorvelAssist", L"versione"));
+    EXPECT_FALSE(services::HasIniKey(ini, L"norvelassist", L"nome"));
+    EXPECT_FALSE(services::HasIniKey(ini, L"1", L"versione"));
+    EXPECT_FALSE(services::HasIniKey(folder.File(L"absent.ini"), L"norvelassist", L"versione"));
 }
 
 }  // namespace
