@@ -44,7 +44,9 @@ void FetchAndStartTool(HWND owner, DownloadProgress& progress, const std::wstrin
     {
         RunningFlag running;
         progress.Show();
-        services::DownloadFile(url, localPath, &progress, sha256Pin);
+        services::DownloadChecks checks;
+        checks.sha256Pin = sha256Pin;
+        services::DownloadFile(url, localPath, &progress, checks);
         progress.Hide();
     }
     if (IsPlainFile(localPath) && MatchesToolPin(localPath, sha256Pin))

@@ -55,6 +55,7 @@ inline void FreeHandle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void FreeIcon(HICON h) noexcept { ::DestroyIcon(h); }
 inline void FreeWindow(HWND h) noexcept { ::DestroyWindow(h); }
 inline void FreeLib(HMODULE h) noexcept { ::FreeLibrary(h); }
+inline void FreeFind(HANDLE h) noexcept { ::FindClose(h); }
 }  // namespace detail
 
 template <typename H>
@@ -69,6 +70,9 @@ using Internet = Owned<HINTERNET, detail::FreeInternet>;
 using Icon = Owned<HICON, detail::FreeIcon>;
 using Window = Owned<HWND, detail::FreeWindow>;
 using Module = Owned<HMODULE, detail::FreeLib>;
+// A directory listing from FindFirstFileW (hold only a handle that is not
+// INVALID_HANDLE_VALUE).
+using FindHandle = Owned<HANDLE, detail::FreeFind>;
 
 // A kernel handle; INVALID_HANDLE_VALUE (what CreateFileW returns on failure)
 // is held as "no handle".

@@ -8,7 +8,12 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "platform/handles.h"
@@ -22,6 +27,7 @@ namespace {
 constexpr DWORD kReadSize = 4096;
 constexpr DWORD kTransferFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RESYNCHRONIZE;
 constexpr int kTwipsPerPercent = 56;
+constexpr std::wstring_view kPartSuffix = L".download";
 
 void Show(ProgressDisplay* window, std::int64_t total, std::int64_t length) {
     if (!window) return;
@@ -72,7 +78,7 @@ public:
         static std::atomic<unsigned> counter{0};
         for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
             path_ = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
-                    L".download";
+                    std::wstring(kPartSuffix);
             file_.reset(::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
             if (!file_ && ::GetLastError() != ERROR_FILE_EXISTS) break;
         }
@@ -89,6 +95,9 @@ public:
         DWORD written = 0;
         return ::WriteFile(file_.get(), data, size, &written, nullptr) && written == size;
     }
+    const std::wstring& Path() const { return path_; }
+    // Closes the file, so it can be read and moved.
+    void Close() { file_.reset(); }
     // Closes the file and moves it over `target`.
     bool ReplaceTarget(const std::wstring& target) {
         file_.reset();
@@ -115,15 +124,68 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength) {
 std::int64_t GetContentLength(const std::wstring& url) {
     // Asked with HEAD: the answer carries the same Content-Length as a GET and has no
     // body, which WinInet would otherwise read to its end before closing the request.
-    // Never looked up in WinInet's cache: the size must be the server's, and the lookup
-    // costs more than the request.
-    HttpRequest request;
-    if (!SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, request)) return -1;
-    return ContentLengthHeader(request.request.get());
+    // Never looked up in WinInet's cache: the size must be the server's.
+    const std::optional<HeadAnswer> answer = Head(url);
+    return answer ? answer->contentLength : -1;
 }
 
-void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
-                  const std::wstring& sha256Pin) {
+namespace {
+
+// One transfer, shared by the caller and the thread that waits on the network: that
+// thread sends the GET, reads the body into the part file and hashes it, and hands
+// the running total after each chunk over to the caller, which shows it. A caller
+// that stops waiting (the deadline) marks it abandoned and drops the part file; the
+// network thread then writes nothing more and ends when its call returns.
+struct Transfer {
+    Transfer(std::wstring partTarget, bool hashed) : part(std::in_place, partTarget) {
+        if (hashed) received.emplace();
+    }
+
+    HttpRequest request;
+    std::mutex mutex;
+    std::condition_variable changed;
+    // Guarded by `mutex`:
+    std::optional<PartFile> part;
+    std::optional<Sha256> received;  // only a pinned download is hashed
+    std::vector<std::int64_t> totals;  // the running total after each chunk not yet shown
+    std::int64_t announced = -1;       // the GET's Content-Length
+    bool ended = false;     // the body was read to its end
+    bool finished = false;  // the network thread is done
+    bool abandoned = false;
+};
+
+// The network thread's part.
+void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
+    const bool sent = SendHttpRequest(L"GET", url, kTransferFlags, t->request) &&
+                      StatusCode(t->request) == HTTP_STATUS_OK;
+    if (sent) {
+        const std::int64_t announced = ContentLengthHeader(t->request);
+        std::lock_guard lock(t->mutex);
+        t->announced = announced;
+    }
+    std::vector<char> buffer(kReadSize);
+    std::int64_t total = 0;
+    for (bool reading = sent; reading;) {
+        DWORD read = 0;
+        const bool ok = ReadBody(t->request, buffer.data(), kReadSize, read);
+        std::lock_guard lock(t->mutex);
+        if (t->abandoned || !ok || !t->part->Write(buffer.data(), read)) break;
+        if (t->received) t->received->Add(buffer.data(), read);
+        total += read;
+        t->totals.push_back(total);
+        t->ended = read == 0;
+        reading = !t->ended;
+        t->changed.notify_all();
+    }
+    t->request.Close();
+    std::lock_guard lock(t->mutex);
+    t->finished = true;
+    t->changed.notify_all();
+}
+
+}  // namespace
+
+void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window, const DownloadChecks& checks) {
     const std::int64_t contentLength = GetContentLength(url);
     if (contentLength < 0) return;
 
@@ -133,37 +195,83 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     platform::File held(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!held && ::GetLastError() != ERROR_FILE_NOT_FOUND) return;
 
-    PartFile part(target);
-    if (!part) return;
-
-    HttpRequest request;
-    if (!SendHttpRequest(L"GET", url, kTransferFlags, request)) return;
-    if (StatusCode(request.request.get()) != HTTP_STATUS_OK) return;
-    const std::int64_t announced = std::max(contentLength, ContentLengthHeader(request.request.get()));
-
-    std::vector<char> buffer(kReadSize);
-    std::optional<Sha256> received;  // only a pinned download is hashed
-    if (!sha256Pin.empty()) received.emplace();
-    std::int64_t total = 0;
-    bool ended = false;
-    MessagePacer pacer;
-    for (;;) {
-        DWORD read = 0;
-        if (!::InternetReadFile(request.request.get(), buffer.data(), kReadSize, &read)) break;
-        if (!part.Write(buffer.data(), read)) break;
-        if (received) received->Add(buffer.data(), read);
-        total += read;
-        Show(window, total, contentLength);
-        pacer.AfterChunk(read == 0);
-        if (read == 0) {
-            ended = true;
-            break;
-        }
+    const auto t = std::make_shared<Transfer>(target, !checks.sha256Pin.empty());
+    if (!*t->part) return;
+    try {
+        std::thread([t, url] { Receive(t, url); }).detach();
+    } catch (const std::system_error&) {
+        return;  // no thread to be had: the part file goes with `t`
     }
-    if (!ended || total < announced) return;
-    if (received && !MatchesPin(received->HexDigest(), sha256Pin)) return;
-    held.reset();
-    part.ReplaceTarget(target);
+
+    using Clock = std::chrono::steady_clock;
+    const auto limit = std::chrono::milliseconds(CurrentRequestDeadlines().transfer);
+    auto deadline = Clock::now() + limit;
+    MessagePacer pacer;
+    std::vector<std::int64_t> totals;
+    std::int64_t total = 0;
+    std::unique_lock lock(t->mutex);
+    for (bool finished = false; !finished;) {
+        if (!t->changed.wait_until(lock, deadline, [&] { return t->finished || !t->totals.empty(); })) {
+            // Out of time: the bytes so far are dropped and the request is closed.
+            t->abandoned = true;
+            t->part.reset();
+            lock.unlock();
+            t->request.Close();
+            return;
+        }
+        totals.swap(t->totals);
+        finished = t->finished;
+        const bool ended = t->ended;
+        lock.unlock();
+        if (!totals.empty()) {
+            total = totals.back();
+            if (!checks.boundWhole) deadline = Clock::now() + limit;
+        }
+        for (std::size_t i = 0; i < totals.size(); ++i) {
+            Show(window, totals[i], contentLength);
+            pacer.AfterChunk(ended && i + 1 == totals.size());
+        }
+        totals.clear();
+        lock.lock();
+    }
+    lock.unlock();
+    // The network thread is done: the transfer is the caller's alone from here on.
+    PartFile& part = *t->part;
+    part.Close();
+    const bool complete = t->ended && total >= std::max(contentLength, t->announced) &&
+                          (!t->received || MatchesPin(t->received->HexDigest(), checks.sha256Pin)) &&
+                          (!checks.accept || checks.accept(part.Path()));
+    if (complete) {
+        held.reset();
+        part.ReplaceTarget(target);
+    }
+    t->part.reset();  // deletes the part file unless it replaced the target
+}
+
+bool IsPartFileName(const std::wstring& name) {
+    if (!name.ends_with(kPartSuffix)) return false;
+    // Before the suffix: "." PID "-" N, each a run of digits, after a name of its own.
+    std::size_t i = name.size() - kPartSuffix.size();
+    const auto digitsBefore = [&](std::size_t& at) {
+        const std::size_t end = at;
+        while (at > 0 && name[at - 1] >= L'0' && name[at - 1] <= L'9') --at;
+        return at < end;
+    };
+    if (!digitsBefore(i) || i == 0 || name[--i] != L'-') return false;
+    if (!digitsBefore(i) || i == 0 || name[--i] != L'.') return false;
+    return i > 0;
+}
+
+void RemoveLeftoverPartFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    const HANDLE found = ::FindFirstFileW((LongPath(folder) + L"\\*" + std::wstring(kPartSuffix)).c_str(), &data);
+    if (found == INVALID_HANDLE_VALUE) return;
+    const platform::FindHandle listing(found);
+    do {
+        // A part file a running download holds is not shared for deletion: it stays.
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPartFileName(data.cFileName))
+            ::DeleteFileW((LongPath(folder) + L"\\" + data.cFileName).c_str());
+    } while (::FindNextFileW(found, &data));
 }
 
 }  // namespace services

@@ -2,30 +2,27 @@
 
 #include <wininet.h>
 
-#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cwchar>
+#include <memory>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace services {
 namespace {
 
-std::atomic<DWORD> g_timeout{15000};
-
-// Access type and flags of the internet session.
-constexpr DWORD kSessionFlags = 4;
-
-void SetTimeouts(HINTERNET h) {
-    DWORD ms = g_timeout;
-    ::InternetSetOptionW(h, INTERNET_OPTION_CONNECT_TIMEOUT, &ms, sizeof(ms));
-    ::InternetSetOptionW(h, INTERNET_OPTION_SEND_TIMEOUT, &ms, sizeof(ms));
-    ::InternetSetOptionW(h, INTERNET_OPTION_RECEIVE_TIMEOUT, &ms, sizeof(ms));
-}
+std::mutex g_deadlinesMutex;
+RequestDeadlines g_deadlines;
 
 // The process's one internet session, opened on first use: a session per request
-// would cost a WinInet set-up each time.
+// would cost a WinInet set-up each time, and one session keeps one connection per
+// server alive between requests. It takes the system's settings, so a network
+// that reaches the web only through a proxy is served through it.
 HINTERNET Session() {
     static const platform::Internet session(
-        ::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, kSessionFlags));
+        ::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     return session.get();
 }
 
@@ -39,8 +36,30 @@ std::wstring WithForwardSlashes(std::wstring url) {
 
 }  // namespace
 
-void SetRequestTimeout(DWORD milliseconds) { g_timeout = milliseconds; }
-DWORD RequestTimeout() { return g_timeout; }
+void SetRequestDeadlines(RequestDeadlines deadlines) {
+    std::lock_guard lock(g_deadlinesMutex);
+    g_deadlines = deadlines;
+}
+
+RequestDeadlines CurrentRequestDeadlines() {
+    std::lock_guard lock(g_deadlinesMutex);
+    return g_deadlines;
+}
+
+// A handle taken here may be closed by Close() on another thread while a call on it
+// blocks: that is what ends the call. WinInet keeps the handle's object alive until
+// the call returns.
+HINTERNET HttpRequest::Handle() const {
+    std::lock_guard lock(mutex_);
+    return request_.get();
+}
+
+void HttpRequest::Close() {
+    std::lock_guard lock(mutex_);
+    closed_ = true;
+    request_.reset();
+    connection_.reset();
+}
 
 bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out) {
     const std::wstring target = WithForwardSlashes(url);
@@ -61,32 +80,38 @@ bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, 
 
     HINTERNET session = Session();
     if (!session) return false;
-    SetTimeouts(session);
-    out.connection.reset(::InternetConnectW(session, host.data(), parts.nPort, nullptr, nullptr,
-                                            INTERNET_SERVICE_HTTP, 0, 0));
-    if (!out.connection) return false;
-    SetTimeouts(out.connection.get());
-    out.request.reset(::HttpOpenRequestW(out.connection.get(), verb, object.c_str(), nullptr, nullptr, nullptr,
-                                         flags, 0));
-    if (!out.request) return false;
-    SetTimeouts(out.request.get());
-    return ::HttpSendRequestW(out.request.get(), nullptr, 0, nullptr, 0) != FALSE;
+    HINTERNET request = nullptr;
+    {
+        std::lock_guard lock(out.mutex_);
+        if (out.closed_) return false;
+        out.connection_.reset(::InternetConnectW(session, host.data(), parts.nPort, nullptr, nullptr,
+                                                 INTERNET_SERVICE_HTTP, 0, 0));
+        if (!out.connection_) return false;
+        out.request_.reset(::HttpOpenRequestW(out.connection_.get(), verb, object.c_str(), nullptr, nullptr,
+                                              nullptr, flags, 0));
+        request = out.request_.get();
+    }
+    return request && ::HttpSendRequestW(request, nullptr, 0, nullptr, 0) != FALSE;
 }
 
-DWORD StatusCode(HINTERNET request) {
+DWORD StatusCode(const HttpRequest& request) {
     DWORD status = 0;
     DWORD size = sizeof(status);
     DWORD index = 0;
-    if (!::HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index)) return 0;
+    const HINTERNET handle = request.Handle();
+    if (!handle ||
+        !::HttpQueryInfoW(handle, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, &index))
+        return 0;
     return status;
 }
 
-std::int64_t ContentLengthHeader(HINTERNET request) {
+std::int64_t ContentLengthHeader(const HttpRequest& request) {
     // Read as text: the numeric query holds only 32 bits.
     wchar_t text[64] = {};
     DWORD size = sizeof(text) - sizeof(wchar_t);
     DWORD index = 0;
-    if (!::HttpQueryInfoW(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, &index)) return -1;
+    const HINTERNET handle = request.Handle();
+    if (!handle || !::HttpQueryInfoW(handle, HTTP_QUERY_CONTENT_LENGTH, text, &size, &index)) return -1;
     const std::size_t count = wcsnlen(text, 63);
     std::size_t i = 0;
     while (i < count && text[i] == L' ') ++i;
@@ -99,6 +124,44 @@ std::int64_t ContentLengthHeader(HINTERNET request) {
     while (i < count && text[i] == L' ') ++i;
     if (digits == 0 || i != count) return -1;
     return value;
+}
+
+bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read) {
+    read = 0;
+    const HINTERNET handle = request.Handle();
+    return handle && ::InternetReadFile(handle, buffer, size, &read) != FALSE;
+}
+
+std::optional<HeadAnswer> Head(const std::wstring& url) {
+    struct Call {
+        HttpRequest request;
+        std::mutex mutex;
+        std::condition_variable answered;
+        bool done = false;
+        std::optional<HeadAnswer> answer;
+    };
+    const auto call = std::make_shared<Call>();
+    const DWORD deadline = CurrentRequestDeadlines().request;
+    try {
+        std::thread([call, url] {
+            std::optional<HeadAnswer> answer;
+            if (SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, call->request))
+                answer = HeadAnswer{StatusCode(call->request), ContentLengthHeader(call->request)};
+            call->request.Close();  // before the next request: the connection is free again
+            std::lock_guard lock(call->mutex);
+            call->answer = answer;
+            call->done = true;
+            call->answered.notify_all();
+        }).detach();
+    } catch (const std::system_error&) {
+        return std::nullopt;  // no thread to be had: no request either
+    }
+    std::unique_lock lock(call->mutex);
+    if (call->answered.wait_for(lock, std::chrono::milliseconds(deadline), [&] { return call->done; }))
+        return call->answer;
+    lock.unlock();
+    call->request.Close();
+    return std::nullopt;
 }
 
 }  // namespace services

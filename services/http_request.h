@@ -1,36 +1,81 @@
-// One HTTP request through WinInet, with time-outs on every handle that honours
-// them. Used by the probe and the download engine.
+// One HTTP request through WinInet, and the deadline it cannot outlive. Used by the
+// probe and the download engine.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <mutex>
+#include <optional>
 #include <string>
 
 #include "platform/handles.h"
 
 namespace services {
 
-// Connect, send and receive time-out of every request, in milliseconds (15000
-// unless changed; tests shorten it).
-void SetRequestTimeout(DWORD milliseconds);
-DWORD RequestTimeout();
+// How long a request may take, in milliseconds. `request`: a probe or a size query,
+// from the name lookup to the answer (10 s). `transfer`: a whole configuration
+// download, or the wait for the next byte of a tool download (30 s). Tests shorten
+// them.
+struct RequestDeadlines {
+    DWORD request = 10000;
+    DWORD transfer = 30000;
+};
+void SetRequestDeadlines(RequestDeadlines deadlines);
+RequestDeadlines CurrentRequestDeadlines();
 
-// The two handles of one request, closed request first.
-struct HttpRequest {
-    platform::Internet connection;
-    platform::Internet request;
+// The two handles of one request. Closing them from another thread is how a
+// request is given up: on Windows that ends a call blocked on them at once, and
+// every later call on them fails.
+class HttpRequest {
+public:
+    HttpRequest() = default;
+    ~HttpRequest() { Close(); }
+    HttpRequest(const HttpRequest&) = delete;
+    HttpRequest& operator=(const HttpRequest&) = delete;
+
+    // The request handle; null before the request is opened and once it is closed.
+    HINTERNET Handle() const;
+    // Closes the request, then its connection (kept alive by WinInet for the next
+    // request to the server when the answer was read to its end).
+    void Close();
+
+private:
+    friend bool SendHttpRequest(const wchar_t*, const std::wstring&, DWORD, HttpRequest&);
+    mutable std::mutex mutex_;
+    bool closed_ = false;
+    platform::Internet connection_;
+    platform::Internet request_;
 };
 
-// Connects to the URL's host through the process's one direct internet session and
-// sends `verb` for the URL's path with the request `flags`. A backslash in the URL is
-// sent as "/". False when any step fails (the handles opened so far stay in `out`).
+// Connects to the URL's host through the process's one internet session (with the
+// system's proxy settings) and sends `verb` for the URL's path with the request
+// `flags`. A backslash in the URL is sent as "/". False when any step fails or the
+// request is closed meanwhile.
 bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out);
 
 // The response's status code, or 0 when it cannot be read.
-DWORD StatusCode(HINTERNET request);
+DWORD StatusCode(const HttpRequest& request);
 
 // The response's Content-Length, or -1 when there is none or it is not a number.
-std::int64_t ContentLengthHeader(HINTERNET request);
+std::int64_t ContentLengthHeader(const HttpRequest& request);
+
+// Reads up to `size` bytes of the body; false when the read fails or the request
+// has been closed.
+bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read);
+
+// What a HEAD request learnt: the status and the Content-Length (-1 without one).
+struct HeadAnswer {
+    DWORD status = 0;
+    std::int64_t contentLength = -1;
+};
+
+// Sends HEAD for url on a thread of its own and waits for the answer at most the
+// `request` deadline, whatever the server or the network does (a name that does not
+// resolve, a server that accepts and never answers or never completes the TLS
+// handshake). Nothing when the request failed or the deadline passed; the request
+// is then closed, and where closing does not end its blocked call (Wine) its thread
+// ends by itself once the server lets go, touching nothing of the caller's.
+std::optional<HeadAnswer> Head(const std::wstring& url);
 
 }  // namespace services

@@ -14,6 +14,7 @@ void MakeFolderIfMissing(const std::wstring& path);
 // neither "HTTP:" nor "HTTPS:" (any letter case) gets "http://" put in front, and the
 // caller's text holds the completed URL afterwards. Over https the platform's
 // certificate checks apply: a server whose certificate is not trusted gives false.
+// A server that has not answered within the request deadline (10 s) gives false.
 bool HttpExists(std::wstring& url);
 
 }  // namespace services

@@ -13,6 +13,7 @@
 #include "services/http_request.h"
 #include "tests/services/progress_recorder.h"
 #include "tests/support/http_server.h"
+#include "tests/support/scoped_deadlines.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -46,15 +47,6 @@ int ExpectedPercent(long long total, long long length) {
     if (fraction > 0.5 || (fraction == 0.5 && n % 2 != 0)) ++n;
     return static_cast<int>(n);
 }
-
-class RequestTimeoutFor {
-public:
-    explicit RequestTimeoutFor(DWORD ms) : old_(services::RequestTimeout()) { services::SetRequestTimeout(ms); }
-    ~RequestTimeoutFor() { services::SetRequestTimeout(old_); }
-
-private:
-    DWORD old_;
-};
 
 class Download : public ::testing::Test {
 protected:
@@ -261,7 +253,7 @@ TEST_F(Download, MissingFolderCreatesNothing) {
 // A server that accepts and never answers costs at most the request time-out
 // (shortened here to 1 s), for the size query and for the transfer.
 TEST_F(Download, SilentServerCostsAtMostTheTimeout) {
-    RequestTimeoutFor shortTimeout(1000);
+    testsupport::ScopedDeadlines shorter({1000, 1000});
     server.Serve("/silent", HttpResponse::Silent());
     ULONGLONG start = ::GetTickCount64();
     services::DownloadFile(server.Url("/silent"), Target(), &progress);

@@ -8,6 +8,7 @@
 #include "services/http_request.h"
 #include "services/probe.h"
 #include "tests/support/http_server.h"
+#include "tests/support/scoped_deadlines.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -119,15 +120,13 @@ TEST(HttpExists, BackslashBeforeTheFileNameIsSentAsSlash) {
 }
 
 TEST(HttpExists, SilentServerCostsAtMostTheTimeout) {
-    const DWORD old = services::RequestTimeout();
-    services::SetRequestTimeout(1000);
+    testsupport::ScopedDeadlines shorter({1000, 1000});
     HttpServer server;
     server.Serve("/a", HttpResponse::Silent());
     std::wstring url = server.Url("/a");
     const ULONGLONG start = ::GetTickCount64();
     EXPECT_FALSE(services::HttpExists(url));
     EXPECT_LT(::GetTickCount64() - start, 10000u);
-    services::SetRequestTimeout(old);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+// Shorter request deadlines for the scope of a test, and the old ones back after it.
+#pragma once
+
+#include "services/http_request.h"
+
+namespace testsupport {
+
+class ScopedDeadlines {
+public:
+    explicit ScopedDeadlines(services::RequestDeadlines shorter) : old_(services::CurrentRequestDeadlines()) {
+        services::SetRequestDeadlines(shorter);
+    }
+    ~ScopedDeadlines() { services::SetRequestDeadlines(old_); }
+    ScopedDeadlines(const ScopedDeadlines&) = delete;
+    ScopedDeadlines& operator=(const ScopedDeadlines&) = delete;
+
+private:
+    services::RequestDeadlines old_;
+};
+
+}  // namespace testsupport
