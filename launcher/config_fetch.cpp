@@ -24,6 +24,8 @@ private:
 
 }  // namespace
 
+bool IsConfiguration(const std::wstring& file) { return services::HasIniKey(file, L"norvelassist", L"versione"); }
+
 ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName) {
     ConfigFetch fetch;
     fetch.shownHost = deployment.primaryHost;
@@ -39,15 +41,19 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
     fetch.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
     if (fetch.toolFolder == L"\\Norvelassist") return fetch;
     services::MakeFolderIfMissing(fetch.toolFolder);
+    services::RemoveLeftoverPartFiles(fetch.toolFolder);
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
     if (fetch.serverBaseUrl.empty() || !services::HttpExists(configUrl)) return fetch;
     const std::wstring localConfig = fetch.toolFolder + L"\\" + configFileName;
     LastProgress progress(fetch);
-    services::DownloadFile(configUrl, localConfig, &progress);
-    // A failed download leaves an earlier copy as it was; without one there is no
-    // configuration to read.
+    services::DownloadChecks checks;
+    checks.accept = IsConfiguration;
+    checks.boundWhole = true;
+    services::DownloadFile(configUrl, localConfig, &progress, checks);
+    // A failed download, or a page that is no configuration (a captive portal's),
+    // leaves an earlier copy as it was; without one there is no configuration.
     fetch.configured = IsPlainFile(localConfig);
     if (!fetch.configured) return fetch;
     for (int i = 0; i < 2; ++i) {

@@ -25,12 +25,19 @@ struct ConfigFetch {
     std::optional<std::pair<int, std::wstring>> lastProgress;
 };
 
+// True when the file is a configuration: it has section "norvelassist" with a key
+// "versione". A network's own page served in its place (a hotel's or airport's
+// portal answers every request with one) is not.
+bool IsConfiguration(const std::wstring& file);
+
 // In this order: HEAD of the configuration on the primary server, then on the
 // fallback when the primary does not answer 200; the tool folder from the
 // environment, made when missing (the fetch ends there when the data folder is
-// unknown); HEAD again on the server that answered, and when that answers 200 the
-// configuration downloaded into the tool folder. A failed download leaves an
-// earlier copy in place, which then counts as the configuration and is read.
+// unknown), and the part files a killed download left there removed; HEAD again on
+// the server that answered, and when that answers 200 the configuration downloaded
+// into the tool folder. Each HEAD ends within the request deadline, the download
+// within the transfer deadline. A failed download, or one that is no configuration,
+// leaves an earlier copy in place, which then counts as the configuration and is read.
 ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName);
 
 }  // namespace launcher

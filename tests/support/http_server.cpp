@@ -191,6 +191,16 @@ int HttpServer::CountRequests(const std::string& method, const std::string& path
     }));
 }
 
+void HttpServer::SetAnswerDelay(int milliseconds) {
+    std::lock_guard lock(mutex_);
+    answerDelayMs_ = milliseconds;
+}
+
+int HttpServer::CountConnections() const {
+    std::lock_guard lock(mutex_);
+    return connections_;
+}
+
 int HttpServer::CountRequests() const {
     std::lock_guard lock(mutex_);
     return static_cast<int>(log_.size());
@@ -219,6 +229,7 @@ void HttpServer::AcceptLoop() {
         const BOOL noDelay = TRUE;
         setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
         std::lock_guard lock(mutex_);
+        ++connections_;
         workers_.emplace_back([this, s] {
             ServeConnection(s);
             closesocket(s);
@@ -316,6 +327,7 @@ void HttpServer::ServeConnection(SOCKET s) {
             WaitUntilClosed(s);
             return;
         }
+        if (!Pause(DelayBeforeAnswer())) return;
         if (!SendResponse(s, rec.method, *response, keepAlive)) break;
     }
     shutdown(s, SD_SEND);
@@ -327,8 +339,30 @@ void HttpServer::WaitUntilClosed(SOCKET s) {
     }
 }
 
-std::optional<HttpResponse> HttpServer::Lookup(const std::string& method, const std::string& target) {
+int HttpServer::DelayBeforeAnswer() const {
+    std::lock_guard lock(mutex_);
+    return answerDelayMs_;
+}
+
+bool HttpServer::Pause(int ms) {
+    std::unique_lock lock(mutex_);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!stopping_ && std::chrono::steady_clock::now() < until) {
+        lock.unlock();
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 10)));
+        lock.lock();
+    }
+    return !stopping_;
+}
+
+std::optional<HttpResponse> HttpServer::Lookup(const std::string& method, const std::string& requestTarget) {
     (void)method;
+    // A proxy's request names the origin in front of the path.
+    std::string target = requestTarget;
+    if (Lower(target.substr(0, 7)) == "http://") {
+        const std::size_t path = target.find('/', 7);
+        target = path == std::string::npos ? "/" : target.substr(path);
+    }
     std::lock_guard lock(mutex_);
     const std::string withoutQuery = target.substr(0, target.find('?'));
     for (const std::string& key : {target, CollapseSlashes(target), withoutQuery, CollapseSlashes(withoutQuery)}) {
@@ -373,16 +407,6 @@ bool HttpServer::SendResponse(SOCKET s, const std::string& method, const HttpRes
     header += "\r\n";
 
     auto sendAll = [&](const char* p, std::size_t n) { return SendWhileRunning(s, p, n, mutex_, stopping_); };
-    auto pause = [&](int ms) {
-        std::unique_lock lock(mutex_);
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (!stopping_ && std::chrono::steady_clock::now() < until) {
-            lock.unlock();
-            std::this_thread::sleep_for(std::chrono::milliseconds(std::min(ms, 10)));
-            lock.lock();
-        }
-        return !stopping_;
-    };
 
     if (!sendAll(header.data(), header.size())) return false;
     if (head) return true;
@@ -398,7 +422,7 @@ bool HttpServer::SendResponse(SOCKET s, const std::string& method, const HttpRes
         } else {
             data = r.body.data() + offset;
         }
-        if (r.tricklePauseMs > 0 && !pause(r.tricklePauseMs)) return false;
+        if (r.tricklePauseMs > 0 && !Pause(r.tricklePauseMs)) return false;
         if (r.chunked) {
             char size[32];
             std::snprintf(size, sizeof(size), "%zx\r\n", n);

@@ -1,6 +1,8 @@
 // A small HTTP/1.1 server for tests: it runs on a background thread of the test
 // program, listens on 127.0.0.1 on a free port and answers GET and HEAD from
-// registered responses or from the files of a folder. Responses can misbehave on
+// registered responses or from the files of a folder. A request in the absolute
+// form a client sends to a proxy ("GET http://host:port/path") is answered as the
+// origin would answer it, so the server can stand as the proxy of a test too. Responses can misbehave on
 // purpose (status per method, no Content-Length, short or long body, trickle,
 // silence) and every request is logged so tests can count what arrived.
 //
@@ -66,7 +68,7 @@ std::string PatternBytes(std::int64_t offset, std::size_t count);
 // What the server received.
 struct HttpRequestRecord {
     std::string method;    // "GET", "HEAD", ...
-    std::string path;      // the request target as sent, e.g. "/a/b.ini"
+    std::string path;      // the request target as sent, e.g. "/a/b.ini" ("http://host/a/b.ini" through a proxy)
     std::string headers;   // the raw header lines (after the request line)
 };
 
@@ -101,7 +103,12 @@ public:
     // path, "%XX" decoded), read at each request. Registered paths win.
     void ServeFolder(const std::string& urlPrefix, const std::filesystem::path& folder);
 
+    // Waits this long before each answer, as a distant server would (0: none).
+    void SetAnswerDelay(int milliseconds);
+
     std::vector<HttpRequestRecord> Requests() const;
+    // TCP connections accepted so far.
+    int CountConnections() const;
     int CountRequests(const std::string& method, const std::string& path) const;
     int CountRequests() const;
     void ClearRequests();
@@ -118,6 +125,9 @@ private:
     std::optional<HttpResponse> Lookup(const std::string& method, const std::string& target);
     bool SendResponse(SOCKET s, const std::string& method, const HttpResponse& r, bool& keepAlive);
     void WaitUntilClosed(SOCKET s);
+    int DelayBeforeAnswer() const;
+    // Waits `ms` unless the server stops meanwhile; false when it stops.
+    bool Pause(int ms);
 
     SOCKET listener_ = INVALID_SOCKET;
     unsigned short port_ = 0;
@@ -128,6 +138,8 @@ private:
     std::map<std::string, Route> routes_;
     std::vector<std::pair<std::string, std::filesystem::path>> folders_;
     std::vector<HttpRequestRecord> log_;
+    int connections_ = 0;
+    int answerDelayMs_ = 0;
     std::vector<std::thread> workers_;
 };
 

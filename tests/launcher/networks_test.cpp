@@ -1,0 +1,104 @@
+// The start-up on real networks and with real files: servers that never answer,
+// one connection per server, configurations saved as UTF-8, a captive portal's page
+// in place of the configuration, and part files a killed download left behind.
+#include <gtest/gtest.h>
+
+#include "launcher/form1.h"
+#include "launcher/globals.h"
+#include "platform/text.h"
+#include "tests/launcher/launcher_fixture.h"
+#include "tests/support/scoped_deadlines.h"
+
+using namespace launchertest;
+using testsupport::HttpResponse;
+
+namespace {
+
+const std::string kConfig = "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Alfa\r\neseguibile=alfa.exe\r\n";
+
+class Networks : public LauncherTest {
+protected:
+    std::wstring Caption(launcher::Form1& f, const wchar_t* name) { return f.GetButton(name).Caption(); }
+    std::filesystem::path Folder() const { return std::filesystem::path(ToolFolder()); }
+};
+
+// A primary that accepts the connection and then says nothing, in plain HTTP and in
+// the TLS handshake, costs its probe's deadline (1.5 s here) and no more.
+TEST_F(Networks, SilentPrimaryIsGivenUpAtTheProbeDeadline) {
+    testsupport::ScopedDeadlines shorter({1500, 3000});
+    primary.Serve(std::string(kAssist) + "norvelassist.ini", HttpResponse::Silent());
+    ServeConfig(fallback, kConfig);
+    for (const std::wstring& host : {primary.HostAndPort(), L"https://" + primary.HostAndPort()}) {
+        SCOPED_TRACE(platform::ToUtf8(host));
+        launcher::SetDeployment({host, fallback.HostAndPort()});
+        const ULONGLONG start = ::GetTickCount64();
+        launcher::Form1 form;
+        form.Load();
+        EXPECT_LT(::GetTickCount64() - start, 5000u);
+        EXPECT_TRUE(messages.empty());
+        ExpectServerChosen(form, fallback);
+        EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    }
+}
+
+// The probes, the size query and the download share one kept-alive connection.
+TEST_F(Networks, StartUpUsesOneConnectionToTheServer) {
+    ServeConfig(primary, kConfig);
+    launcher::Form1 form;
+    form.Load();
+    EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(1, primary.CountConnections());
+}
+
+TEST_F(Networks, AccentedNamesReadTheSameInEveryEncoding) {
+    const std::string names = "\r\n[1]\r\nnome=Citt\xE0 Pi\xF9\r\n[2]\r\nnome=Perch\xE9 s\xEC\r\n";  // Windows-1252
+    const std::string utf8 = "\r\n[1]\r\nnome=Citt\xC3\xA0 Pi\xC3\xB9\r\n[2]\r\nnome=Perch\xC3\xA9 s\xC3\xAC\r\n";
+    for (const std::string& ini : {"[norvelassist]\r\nversione=3.0.0" + names, "[norvelassist]\r\nversione=3.0.0" + utf8,
+                                   "\xEF\xBB\xBF[norvelassist]\r\nversione=3.0.0" + utf8}) {
+        ServeConfig(primary, ini);
+        launcher::Form1 form;
+        form.Load();
+        EXPECT_EQ(L"Città Più", Caption(form, L"qvButtons_H4"));
+        EXPECT_EQ(L"Perché sì", Caption(form, L"qvButtons_H1"));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// A hotel's portal answers every request with its own page and status 200.
+TEST_F(Networks, PortalPageNeverReplacesTheConfiguration) {
+    const std::string page = "<html><body><h1>Benvenuti</h1><a href=\"/login\">Accedi</a>[1]\r\nnome=x</body></html>";
+    ServeConfig(primary, page);
+    {
+        launcher::Form1 form;
+        form.Load();
+        EXPECT_EQ(std::vector<std::wstring>{L"File di configurazione non raggiungibile"}, messages);
+        EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
+        EXPECT_TRUE(std::filesystem::is_empty(Folder()));
+    }
+    messages.clear();
+    testsupport::WriteWholeFile(Folder() / L"norvelassist.ini", kConfig);
+    launcher::Form1 form;
+    form.Load();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+    EXPECT_EQ(kConfig, testsupport::ReadWholeFile(Folder() / L"norvelassist.ini"));
+}
+
+TEST_F(Networks, PartFilesOfKilledDownloadsAreRemovedAtStart) {
+    std::filesystem::create_directories(Folder());
+    const std::vector<std::wstring> leftovers{L"NorvelHelpdesk.exe.4242-1.download", L"norvelassist.ini.17-30.download"};
+    const std::vector<std::wstring> kept{L"NorvelSOS.exe.99-2.download", L"appunti.download", L"x.1-2.download.txt",
+                                         L".1-2.download", L"NorvelSOS.exe"};
+    for (const auto& name : leftovers) testsupport::WriteWholeFile(Folder() / name, "part");
+    for (const auto& name : kept) testsupport::WriteWholeFile(Folder() / name, "keep");
+    // A running download holds its part file without sharing: it stays.
+    const platform::File held(::CreateFileW((Folder() / kept[0]).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                            0, nullptr));
+    ASSERT_TRUE(held);
+    launcher::Form1 form;
+    form.Load();
+    for (const auto& name : leftovers) EXPECT_FALSE(std::filesystem::exists(Folder() / name));
+    for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(Folder() / name));
+}
+
+}  // namespace
