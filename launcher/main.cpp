@@ -14,6 +14,10 @@
 #include "platform/text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // DLLs loaded from here on (wininet and version on their first call, the ones
+    // bound late) come from the system folder only, never from the folder the
+    // program was started from: that is often Downloads, where anything may lie.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     platform::SetAppTitle(launcher::BuiltAppTitle());
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);

@@ -7,8 +7,8 @@
 
 namespace platform {
 
-// The address of `name` in `dll`, loading the DLL (kept for the rest of the run);
-// null when either is missing.
+// The address of `name` in `dll`, loading the DLL from the system folder (kept for
+// the rest of the run); null when either is missing.
 FARPROC LateBoundProc(const wchar_t* dll, const char* name);
 
 // The function `name` of `dll` with its type `F`, looked up once per call site:

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -33,24 +37,31 @@ unsigned short PortOf(const std::string& host) {
     return static_cast<unsigned short>(colon == std::string::npos ? 80 : std::stoi(host.substr(colon + 1)));
 }
 
-// The launcher as a child process whose LOCALAPPDATA and Appdata point into `folder`.
+// The launcher as a child process whose LOCALAPPDATA and Appdata point into `folder`
+// (the program `exe`, with `dllOverrides` as Wine's WINEDLLOVERRIDES when given).
 class Launcher {
 public:
-    explicit Launcher(const std::wstring& folder) {
+    explicit Launcher(const std::wstring& folder, const std::wstring& exe = WinePath(NORVEL_ASSIST_EXE),
+                      const std::wstring& dllOverrides = {}) {
+        std::vector<std::wstring> ours{L"LOCALAPPDATA=" + folder, L"APPDATA=" + folder};
+        if (!dllOverrides.empty()) ours.push_back(L"WINEDLLOVERRIDES=" + dllOverrides);
         std::vector<wchar_t> block;
         for (const wchar_t* p = environment_.get(); *p; p += wcslen(p) + 1) {
             const std::wstring entry = p;
-            const std::wstring upper = platform::ToUpper(entry);
-            if (upper.rfind(L"LOCALAPPDATA=", 0) == 0 || upper.rfind(L"APPDATA=", 0) == 0) continue;
+            const std::wstring name = platform::ToUpper(entry.substr(0, entry.find(L'=') + 1));
+            if (std::any_of(ours.begin(), ours.end(), [&](const std::wstring& o) {
+                    return platform::ToUpper(o.substr(0, name.size())) == name;
+                }))
+                continue;
             block.insert(block.end(), entry.begin(), entry.end());
             block.push_back(L'\0');
         }
-        for (const std::wstring& entry : {L"LOCALAPPDATA=" + folder, L"APPDATA=" + folder}) {
+        for (const std::wstring& entry : ours) {
             block.insert(block.end(), entry.begin(), entry.end());
             block.push_back(L'\0');
         }
         block.push_back(L'\0');
-        std::wstring command = L"\"" + WinePath(NORVEL_ASSIST_EXE) + L"\"";
+        std::wstring command = L"\"" + exe + L"\"";
         STARTUPINFOW si{};
         si.cb = sizeof si;
         ok_ = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
@@ -159,6 +170,117 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
     DWORD code = 99;
     ASSERT_TRUE(launcher.WaitForExit(code));
     EXPECT_EQ(0u, code);
+}
+
+// Accepts the clause in the dialog that a tool button opened.
+void AcceptClause(DWORD pid) {
+    HWND dialog = uidriver::WaitForTopWindow(kDialog, pid);
+    ASSERT_NE(nullptr, dialog);
+    HWND proceed = uidriver::FindChildByText(dialog, L"Continua");
+    uidriver::Click(uidriver::FindChildByText(dialog, L"accetto le condizioni"));
+    for (int i = 0; i < 250 && !::IsWindowEnabled(proceed); ++i) ::Sleep(20);
+    uidriver::Click(proceed);
+}
+
+// The prefix's Internet Settings point at a proxy for the scope of a test, as a
+// company's network sets them; the values are put back after it.
+class SystemProxy {
+public:
+    explicit SystemProxy(const std::wstring& server) {
+        ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        Keep(L"ProxyEnable");
+        Keep(L"ProxyServer");
+        const DWORD on = 1;
+        ::RegSetValueExW(key_, L"ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+        ::RegSetValueExW(key_, L"ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
+                         static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    }
+    ~SystemProxy() {
+        for (const auto& [name, value] : old_) {
+            if (value.second.empty())
+                ::RegDeleteValueW(key_, name.c_str());
+            else
+                ::RegSetValueExW(key_, name.c_str(), 0, value.first, value.second.data(),
+                                 static_cast<DWORD>(value.second.size()));
+        }
+        ::RegCloseKey(key_);
+    }
+
+private:
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    void Keep(const std::wstring& name) {
+        DWORD type = 0, size = 0;
+        std::vector<BYTE> value;
+        if (::RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+            value.resize(size);
+            ::RegQueryValueExW(key_, name.c_str(), nullptr, &type, value.data(), &size);
+        }
+        old_.emplace_back(name, std::make_pair(type, value));
+    }
+    HKEY key_ = nullptr;
+    std::vector<std::pair<std::wstring, std::pair<DWORD, std::vector<BYTE>>>> old_;
+};
+
+// Nothing listens on the configured hosts: only through the proxy (a local server
+// that answers in the origin's name) can the launcher reach its configuration.
+TEST(EndToEnd, EveryRequestGoesThroughTheSystemProxy) {
+    testsupport::HttpServer proxy;
+    proxy.ServeFolder("/cms/images/stories/assistenza/", NORVEL_DEMO_TOOLS_DIR);
+    SystemProxy settings(proxy.HostAndPort());
+    testsupport::TempFolder folder(L"e2e-proxy");
+    Launcher launcher(folder.Path().wstring());
+    HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ(nullptr, uidriver::FindTopWindow(kTitle, launcher.pid()));
+    EXPECT_NE(nullptr, uidriver::FindChildByText(main, L"Helpdesk"));
+    const auto requests = proxy.Requests();
+    EXPECT_GE(requests.size(), 4u);
+    for (const auto& r : requests) EXPECT_EQ(0u, r.path.find("http://" NORVEL_PRIMARY_HOST "/cms/")) << r.path;
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+}
+
+// DLLs named like the ones the launcher uses lie beside a copy of it, and Wine is
+// told to prefer them, as Windows would find them there: none is loaded through a
+// start, a pinned launch and a screen reader's question.
+TEST(EndToEnd, NoDllBesideTheProgramIsLoaded) {
+    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
+    server.ServeFolder("/cms/images/stories/assistenza/", NORVEL_DEMO_TOOLS_DIR);
+    testsupport::TempFolder folder(L"e2e-planted");
+    const std::vector<std::wstring> planted{L"version.dll", L"wininet.dll", L"bcrypt.dll", L"oleacc.dll"};
+    std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), folder.Path() / L"NorvelAssist.exe");
+    for (const auto& name : planted)
+        std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_PLANTED_DLL)), folder.Path() / name);
+    Launcher launcher(folder.Path().wstring(), (folder.Path() / L"NorvelAssist.exe").wstring(),
+                      L"mscoree,mshtml=;version,wininet,bcrypt,oleacc=n,b");
+    HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
+    ASSERT_NE(nullptr, main);
+    HWND helpdesk = uidriver::FindChildByText(main, L"Helpdesk");
+    ASSERT_NE(nullptr, helpdesk);
+
+    ::CoInitialize(nullptr);
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(helpdesk, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&accessible)));
+    BSTR name = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    EXPECT_EQ(S_OK, accessible->get_accName(self, &name));
+    EXPECT_EQ(L"Helpdesk", std::wstring(name ? name : L""));
+    ::SysFreeString(name);
+    accessible->Release();
+    ::CoUninitialize();
+
+    uidriver::Click(helpdesk);
+    AcceptClause(launcher.pid());
+    HWND tool = uidriver::WaitForTopWindow(L"NorvelHelpdesk");
+    ASSERT_NE(nullptr, tool);  // downloaded, its pin checked, started
+    ::PostMessageW(tool, WM_CLOSE, 0, 0);
+    for (const auto& name : planted)
+        EXPECT_FALSE(std::filesystem::exists(folder.Path() / (name + L".loaded"))) << platform::ToUtf8(name);
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    EXPECT_TRUE(launcher.WaitForExit(code));
 }
 
 }  // namespace
