@@ -12,10 +12,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <vector>
 
+#include "platform/background.h"
 #include "platform/handles.h"
 #include "platform/pending_messages.h"
 #include "services/http_request.h"
@@ -28,6 +27,8 @@ constexpr DWORD kReadSize = 4096;
 constexpr DWORD kTransferFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RESYNCHRONIZE;
 constexpr int kTwipsPerPercent = 56;
 constexpr std::wstring_view kPartSuffix = L".download";
+// How often the caller looks for chunks the network thread has received.
+constexpr auto kShowInterval = std::chrono::milliseconds(5);
 
 void Show(ProgressDisplay* window, std::int64_t total, std::int64_t length) {
     if (!window) return;
@@ -132,8 +133,8 @@ std::int64_t GetContentLength(const std::wstring& url) {
 namespace {
 
 // One transfer, shared by the caller and the thread that waits on the network: that
-// thread sends the GET, reads the body into the part file and hashes it, and hands
-// the running total after each chunk over to the caller, which shows it. A caller
+// thread sends the GET, reads the body into the part file and hashes it, and leaves
+// the running total after each chunk for the caller, which shows them in turn. A caller
 // that stops waiting (the deadline) marks it abandoned and drops the part file; the
 // network thread then writes nothing more and ends when its call returns.
 struct Transfer {
@@ -175,7 +176,6 @@ void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
         t->totals.push_back(total);
         t->ended = read == 0;
         reading = !t->ended;
-        t->changed.notify_all();
     }
     t->request.Close();
     std::lock_guard lock(t->mutex);
@@ -197,11 +197,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
 
     const auto t = std::make_shared<Transfer>(target, !checks.sha256Pin.empty());
     if (!*t->part) return;
-    try {
-        std::thread([t, url] { Receive(t, url); }).detach();
-    } catch (const std::system_error&) {
-        return;  // no thread to be had: the part file goes with `t`
-    }
+    if (!platform::RunInBackground([t, url] { Receive(t, url); })) return;  // the part file goes with `t`
 
     using Clock = std::chrono::steady_clock;
     const auto limit = std::chrono::milliseconds(CurrentRequestDeadlines().transfer);
@@ -211,7 +207,14 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     std::int64_t total = 0;
     std::unique_lock lock(t->mutex);
     for (bool finished = false; !finished;) {
-        if (!t->changed.wait_until(lock, deadline, [&] { return t->finished || !t->totals.empty(); })) {
+        // Woken when the network thread is done, otherwise every few milliseconds to
+        // show the chunks that came meanwhile: a wake-up per chunk would cost more
+        // than the chunk.
+        t->changed.wait_until(lock, std::min(deadline, Clock::now() + kShowInterval), [&] { return t->finished; });
+        totals.swap(t->totals);
+        finished = t->finished;
+        const bool ended = t->ended;
+        if (totals.empty() && !finished && Clock::now() >= deadline) {
             // Out of time: the bytes so far are dropped and the request is closed.
             t->abandoned = true;
             t->part.reset();
@@ -219,9 +222,6 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
             t->request.Close();
             return;
         }
-        totals.swap(t->totals);
-        finished = t->finished;
-        const bool ended = t->ended;
         lock.unlock();
         if (!totals.empty()) {
             total = totals.back();

@@ -2,12 +2,12 @@
 
 #include <wininet.h>
 
+#include "platform/background.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <cwchar>
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace services {
@@ -142,20 +142,17 @@ std::optional<HeadAnswer> Head(const std::wstring& url) {
     };
     const auto call = std::make_shared<Call>();
     const DWORD deadline = CurrentRequestDeadlines().request;
-    try {
-        std::thread([call, url] {
-            std::optional<HeadAnswer> answer;
-            if (SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, call->request))
-                answer = HeadAnswer{StatusCode(call->request), ContentLengthHeader(call->request)};
-            call->request.Close();  // before the next request: the connection is free again
-            std::lock_guard lock(call->mutex);
-            call->answer = answer;
-            call->done = true;
-            call->answered.notify_all();
-        }).detach();
-    } catch (const std::system_error&) {
-        return std::nullopt;  // no thread to be had: no request either
-    }
+    const bool started = platform::RunInBackground([call, url] {
+        std::optional<HeadAnswer> answer;
+        if (SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, call->request))
+            answer = HeadAnswer{StatusCode(call->request), ContentLengthHeader(call->request)};
+        call->request.Close();  // before the next request: the connection is free again
+        std::lock_guard lock(call->mutex);
+        call->answer = answer;
+        call->done = true;
+        call->answered.notify_all();
+    });
+    if (!started) return std::nullopt;
     std::unique_lock lock(call->mutex);
     if (call->answered.wait_for(lock, std::chrono::milliseconds(deadline), [&] { return call->done; }))
         return call->answer;

@@ -70,12 +70,12 @@ struct HeadAnswer {
     std::int64_t contentLength = -1;
 };
 
-// Sends HEAD for url on a thread of its own and waits for the answer at most the
+// Sends HEAD for url on a thread of the pool and waits for the answer at most the
 // `request` deadline, whatever the server or the network does (a name that does not
 // resolve, a server that accepts and never answers or never completes the TLS
 // handshake). Nothing when the request failed or the deadline passed; the request
 // is then closed, and where closing does not end its blocked call (Wine) its thread
-// ends by itself once the server lets go, touching nothing of the caller's.
+// is left to it until the server lets go, touching nothing of the caller's.
 std::optional<HeadAnswer> Head(const std::wstring& url);
 
 }  // namespace services
