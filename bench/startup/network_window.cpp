@@ -1,8 +1,10 @@
 // The second start-up baseline: the network work NorvelAssist.exe does before its
 // window shows, and nothing else. Through one WinInet session to the server of the
 // URL on the command line: HEAD twice (the two probes), HEAD and GET (the size query
-// and the transfer of the body), then one window as the minimal program shows it.
+// and the transfer of the body), then one window as the minimal program shows it,
+// with the launcher's manifest and common controls, and one themed push button.
 #include <windows.h>
+#include <commctrl.h>
 #include <wininet.h>
 
 #include <string>
@@ -36,7 +38,7 @@ bool NetworkWork(const std::wstring& url) {
     parts.lpszUrlPath = path;
     parts.dwUrlPathLength = 1024;
     if (!::InternetCrackUrlW(url.c_str(), 0, 0, &parts)) return false;
-    const platform::Internet session(::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+    const platform::Internet session(::InternetOpenW(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     const platform::Internet connection(
         ::InternetConnectW(session.get(), host, parts.nPort, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
     if (!connection) return false;
@@ -49,5 +51,7 @@ bool NetworkWork(const std::wstring& url) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
     if (!NetworkWork(commandLine)) return 1;
-    return startup_bench::RunWindowProgram(instance, L"NetworkWindow", L"Network window", show);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    return startup_bench::RunWindowProgram(instance, L"NetworkWindow", L"Network window", show, L"Altro");
 }

@@ -14,7 +14,9 @@ inline LRESULT CALLBACK WindowProgramProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     return ::DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-inline int RunWindowProgram(HINSTANCE instance, const wchar_t* className, const wchar_t* caption, int show) {
+// With a `button` caption, the window gets one push button with it.
+inline int RunWindowProgram(HINSTANCE instance, const wchar_t* className, const wchar_t* caption, int show,
+                            const wchar_t* button = nullptr) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = WindowProgramProc;
     wc.hInstance = instance;
@@ -24,6 +26,9 @@ inline int RunWindowProgram(HINSTANCE instance, const wchar_t* className, const 
     ::RegisterClassW(&wc);
     HWND hwnd = ::CreateWindowExW(0, className, caption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 415, 392, nullptr, nullptr, instance, nullptr);
+    if (button)
+        ::CreateWindowExW(0, L"BUTTON", button, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 304, 248, 89, 41,
+                          hwnd, nullptr, instance, nullptr);
     ::ShowWindow(hwnd, show);
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
