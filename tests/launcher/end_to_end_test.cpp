@@ -6,14 +6,12 @@
 
 #include <windows.h>
 
-#include <oleacc.h>
-
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/text.h"
+#include "tests/forms/driver.h"
 #include "tests/support/http_server.h"
 #include "tests/support/temp_folder.h"
 #include "tools/uidriver/ui_driver.h"
@@ -37,26 +35,20 @@ unsigned short PortOf(const std::string& host) {
     return static_cast<unsigned short>(colon == std::string::npos ? 80 : std::stoi(host.substr(colon + 1)));
 }
 
-// The launcher as a child process whose LOCALAPPDATA and Appdata point into `folder`
-// (the program `exe`, with `dllOverrides` as Wine's WINEDLLOVERRIDES when given).
+// The launcher (or the program `exe`) as a child process whose LOCALAPPDATA and
+// Appdata point into `folder`.
 class Launcher {
 public:
-    explicit Launcher(const std::wstring& folder, const std::wstring& exe = WinePath(NORVEL_ASSIST_EXE),
-                      const std::wstring& dllOverrides = {}) {
-        std::vector<std::wstring> ours{L"LOCALAPPDATA=" + folder, L"APPDATA=" + folder};
-        if (!dllOverrides.empty()) ours.push_back(L"WINEDLLOVERRIDES=" + dllOverrides);
+    explicit Launcher(const std::wstring& folder, const std::wstring& exe = WinePath(NORVEL_ASSIST_EXE)) {
         std::vector<wchar_t> block;
         for (const wchar_t* p = environment_.get(); *p; p += wcslen(p) + 1) {
             const std::wstring entry = p;
-            const std::wstring name = platform::ToUpper(entry.substr(0, entry.find(L'=') + 1));
-            if (std::any_of(ours.begin(), ours.end(), [&](const std::wstring& o) {
-                    return platform::ToUpper(o.substr(0, name.size())) == name;
-                }))
-                continue;
+            const std::wstring upper = platform::ToUpper(entry);
+            if (upper.rfind(L"LOCALAPPDATA=", 0) == 0 || upper.rfind(L"APPDATA=", 0) == 0) continue;
             block.insert(block.end(), entry.begin(), entry.end());
             block.push_back(L'\0');
         }
-        for (const std::wstring& entry : ours) {
+        for (const std::wstring& entry : {L"LOCALAPPDATA=" + folder, L"APPDATA=" + folder}) {
             block.insert(block.end(), entry.begin(), entry.end());
             block.push_back(L'\0');
         }
@@ -98,6 +90,19 @@ std::wstring ReadBoxAndDismiss(DWORD pid) {
     uidriver::DismissMessageBox(box);
     uidriver::WaitUntilGone(box, 5000);
     return text;
+}
+
+// Accepts the clause in the dialog that a tool button opened.
+void AcceptClause(DWORD pid) {
+    HWND dialog = uidriver::WaitForTopWindow(kDialog, pid);
+    ASSERT_NE(nullptr, dialog);
+    HWND proceed = uidriver::FindChildByText(dialog, L"Continua");
+    ASSERT_NE(nullptr, proceed);
+    EXPECT_FALSE(::IsWindowEnabled(proceed));
+    uidriver::Click(uidriver::FindChildByText(dialog, L"accetto le condizioni"));
+    for (int i = 0; i < 250 && !::IsWindowEnabled(proceed); ++i) ::Sleep(20);
+    ASSERT_TRUE(::IsWindowEnabled(proceed));
+    uidriver::Click(proceed);
 }
 
 // Runs first, while nothing listens on the two hosts.
@@ -144,15 +149,7 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
     EXPECT_NE(nullptr, uidriver::FindChildByText(main, platform::FromUtf8(NORVEL_PRIMARY_HOST)));
     uidriver::Click(helpdesk);
 
-    HWND dialog = uidriver::WaitForTopWindow(kDialog, launcher.pid());
-    ASSERT_NE(nullptr, dialog);
-    HWND proceed = uidriver::FindChildByText(dialog, L"Continua");
-    ASSERT_NE(nullptr, proceed);
-    EXPECT_FALSE(::IsWindowEnabled(proceed));
-    uidriver::Click(uidriver::FindChildByText(dialog, L"accetto le condizioni"));
-    for (int i = 0; i < 250 && !::IsWindowEnabled(proceed); ++i) ::Sleep(20);
-    ASSERT_TRUE(::IsWindowEnabled(proceed));
-    uidriver::Click(proceed);
+    AcceptClause(launcher.pid());
 
     // The tool's own window comes up: its process was started from the tool folder.
     HWND toolWindow = uidriver::WaitForTopWindow(L"NorvelHelpdesk");
@@ -172,53 +169,20 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
     EXPECT_EQ(0u, code);
 }
 
-// Accepts the clause in the dialog that a tool button opened.
-void AcceptClause(DWORD pid) {
-    HWND dialog = uidriver::WaitForTopWindow(kDialog, pid);
-    ASSERT_NE(nullptr, dialog);
-    HWND proceed = uidriver::FindChildByText(dialog, L"Continua");
-    uidriver::Click(uidriver::FindChildByText(dialog, L"accetto le condizioni"));
-    for (int i = 0; i < 250 && !::IsWindowEnabled(proceed); ++i) ::Sleep(20);
-    uidriver::Click(proceed);
-}
-
-// The prefix's Internet Settings point at a proxy for the scope of a test, as a
-// company's network sets them; the values are put back after it.
+// Points the prefix's Internet Settings at a proxy for the scope of a test, as a
+// company's network sets them (the test prefix has no proxy of its own).
 class SystemProxy {
 public:
-    explicit SystemProxy(const std::wstring& server) {
-        ::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        Keep(L"ProxyEnable");
-        Keep(L"ProxyServer");
-        const DWORD on = 1;
-        ::RegSetValueExW(key_, L"ProxyEnable", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
-        ::RegSetValueExW(key_, L"ProxyServer", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
-                         static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
-    }
-    ~SystemProxy() {
-        for (const auto& [name, value] : old_) {
-            if (value.second.empty())
-                ::RegDeleteValueW(key_, name.c_str());
-            else
-                ::RegSetValueExW(key_, name.c_str(), 0, value.first, value.second.data(),
-                                 static_cast<DWORD>(value.second.size()));
-        }
-        ::RegCloseKey(key_);
-    }
+    explicit SystemProxy(const std::wstring& server) { Set(1, server); }
+    ~SystemProxy() { Set(0, L""); }
 
 private:
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-    void Keep(const std::wstring& name) {
-        DWORD type = 0, size = 0;
-        std::vector<BYTE> value;
-        if (::RegQueryValueExW(key_, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-            value.resize(size);
-            ::RegQueryValueExW(key_, name.c_str(), nullptr, &type, value.data(), &size);
-        }
-        old_.emplace_back(name, std::make_pair(type, value));
+    static void Set(DWORD enable, const std::wstring& server) {
+        const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"ProxyEnable", REG_DWORD, &enable, sizeof enable);
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"ProxyServer", REG_SZ, server.c_str(),
+                          static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
     }
-    HKEY key_ = nullptr;
-    std::vector<std::pair<std::wstring, std::pair<DWORD, std::vector<BYTE>>>> old_;
 };
 
 // Nothing listens on the configured hosts: only through the proxy (a local server
@@ -239,9 +203,52 @@ TEST(EndToEnd, EveryRequestGoesThroughTheSystemProxy) {
     ::PostMessageW(main, WM_CLOSE, 0, 0);
 }
 
+// Wine told to prefer the DLLs of these names beside the program `exe` (its own
+// otherwise always win), as Windows would find them there, for the scope of a test.
+class PreferDllsBeside {
+public:
+    PreferDllsBeside(const std::wstring& exe, std::initializer_list<const wchar_t*> dlls) : app_(kApps + exe) {
+        for (const wchar_t* dll : dlls)
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, (app_ + L"\\DllOverrides").c_str(), dll, REG_SZ, L"native,builtin",
+                              sizeof(L"native,builtin"));
+    }
+    ~PreferDllsBeside() { ::RegDeleteTreeW(HKEY_CURRENT_USER, app_.c_str()); }
+
+private:
+    static constexpr const wchar_t* kApps = L"Software\\Wine\\AppDefaults\\";
+    std::wstring app_;
+};
+
+// The DLLs a program imports, which the loader finds before it runs (upper case).
+std::vector<std::string> ImportedDlls(const std::wstring& exe) {
+    const HMODULE image = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image) & ~ULONG_PTR{3});
+    const auto* nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    std::vector<std::string> names;
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports && d->Name; ++d) {
+        const std::wstring name = platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name));
+        names.push_back(platform::ToUtf8(platform::ToUpper(name)));
+    }
+    ::FreeLibrary(image);
+    return names;
+}
+
+// The program's own imports are DLLs the system always takes from its own folder
+// (wininet and version are loaded on first use).
+TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
+    const std::string system =
+        " KERNEL32.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL SHELL32.DLL OLE32.DLL MSVCRT.DLL COMCTL32.DLL ";
+    for (const std::string& dll : ImportedDlls(WinePath(NORVEL_ASSIST_EXE)))
+        EXPECT_NE(std::string::npos, system.find(" " + dll + " ")) << dll;
+}
+
 // DLLs named like the ones the launcher uses lie beside a copy of it, and Wine is
-// told to prefer them, as Windows would find them there: none is loaded through a
-// start, a pinned launch and a screen reader's question.
+// told to prefer them: none is loaded through a start, a pinned launch and a screen
+// reader's question. (Not version.dll: Wine's own user32 imports it, so Wine would
+// load it before the program runs; on Windows user32 is a known DLL and takes its
+// imports from the system folder. The test above covers the program's own import.)
 TEST(EndToEnd, NoDllBesideTheProgramIsLoaded) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder("/cms/images/stories/assistenza/", NORVEL_DEMO_TOOLS_DIR);
@@ -250,25 +257,15 @@ TEST(EndToEnd, NoDllBesideTheProgramIsLoaded) {
     std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), folder.Path() / L"NorvelAssist.exe");
     for (const auto& name : planted)
         std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_PLANTED_DLL)), folder.Path() / name);
-    Launcher launcher(folder.Path().wstring(), (folder.Path() / L"NorvelAssist.exe").wstring(),
-                      L"mscoree,mshtml=;version,wininet,bcrypt,oleacc=n,b");
+    const PreferDllsBeside prefer(L"NorvelAssist.exe", {L"wininet", L"bcrypt", L"oleacc"});
+    Launcher launcher(folder.Path().wstring(), (folder.Path() / L"NorvelAssist.exe").wstring());
     HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
     ASSERT_NE(nullptr, main);
     HWND helpdesk = uidriver::FindChildByText(main, L"Helpdesk");
     ASSERT_NE(nullptr, helpdesk);
 
     ::CoInitialize(nullptr);
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(helpdesk, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                                 reinterpret_cast<void**>(&accessible)));
-    BSTR name = nullptr;
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    EXPECT_EQ(S_OK, accessible->get_accName(self, &name));
-    EXPECT_EQ(L"Helpdesk", std::wstring(name ? name : L""));
-    ::SysFreeString(name);
-    accessible->Release();
+    EXPECT_EQ(L"Helpdesk", hosttest::ReadWindow(helpdesk).name);  // a screen reader asks
     ::CoUninitialize();
 
     uidriver::Click(helpdesk);

@@ -110,12 +110,4 @@ TEST(ProfileText, EachEncodingDecodesToTheSameText) {
     }
 }
 
-TEST_F(Config, KeyIsThereOnlyWithAnEqualsSign) {
-    const std::wstring ini = Ini("[norvelassist]\r\nversione=\r\nnome\r\n");
-    EXPECT_TRUE(services::HasIniKey(ini, L"NorvelAssist", L"versione"));
-    EXPECT_FALSE(services::HasIniKey(ini, L"norvelassist", L"nome"));
-    EXPECT_FALSE(services::HasIniKey(ini, L"1", L"versione"));
-    EXPECT_FALSE(services::HasIniKey(folder.File(L"absent.ini"), L"norvelassist", L"versione"));
-}
-
 }  // namespace

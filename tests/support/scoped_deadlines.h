@@ -11,8 +11,6 @@ public:
         services::SetRequestDeadlines(shorter);
     }
     ~ScopedDeadlines() { services::SetRequestDeadlines(old_); }
-    ScopedDeadlines(const ScopedDeadlines&) = delete;
-    ScopedDeadlines& operator=(const ScopedDeadlines&) = delete;
 
 private:
     services::RequestDeadlines old_;
