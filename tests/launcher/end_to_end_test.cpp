@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/handles.h"
 #include "platform/text.h"
 #include "tests/forms/driver.h"
 #include "tests/support/http_server.h"
@@ -221,8 +222,8 @@ private:
 
 // The DLLs a program imports, which the loader finds before it runs (upper case).
 std::vector<std::string> ImportedDlls(const std::wstring& exe) {
-    const HMODULE image = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image) & ~ULONG_PTR{3});
+    const platform::Module image(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image.get()) & ~ULONG_PTR{3});
     const auto* nt =
         reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
@@ -231,7 +232,6 @@ std::vector<std::string> ImportedDlls(const std::wstring& exe) {
         const std::wstring name = platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name));
         names.push_back(platform::ToUtf8(platform::ToUpper(name)));
     }
-    ::FreeLibrary(image);
     return names;
 }
 
