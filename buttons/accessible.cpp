@@ -29,7 +29,7 @@ protected:
     bool RunDefaultAction() override {
         qvButtons_H* button = ButtonOf(Window());
         if (!button) return false;
-        button->DoDefaultAction();
+        button->PostDefaultAction();
         return true;
     }
 };
@@ -81,7 +81,7 @@ std::wstring qvButtons_H::AccessibleDefaultAction() const {
     return mode_ == ModeCheck && value_ ? kDeselectAction : kSelectAction;
 }
 
-void qvButtons_H::DoDefaultAction() {
+void qvButtons_H::OnDefaultAction() {
     if (!Enabled()) return;
     LastButton = 1;
     OnClick();

@@ -220,8 +220,6 @@ public:
     long AccessibleState() const;   // STATE_SYSTEM_... bits
     long AccessibleState(long windowStates) const;  // with the window's states already read
     std::wstring AccessibleDefaultAction() const;
-    // The default action: a click through the same path as a real one.
-    void DoDefaultAction();
     // Raises EVENT_OBJECT_STATECHANGE when the state differs from the last raised one.
     void NotifyAccessibleState();
 
@@ -238,6 +236,8 @@ protected:
     void OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
     void OnClick() override;
+    // The default action a screen reader posted: a click through the same path as a real one.
+    void OnDefaultAction() override;
     void OnDblClick() override;
     void OnKeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void OnKeyPress(std::int16_t& keyAscii) override;

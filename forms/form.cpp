@@ -7,6 +7,7 @@
 #include "forms/colors.h"
 #include "forms/screen_pointer.h"
 #include "forms/twips.h"
+#include "platform/pending_messages.h"
 #include "platform/screen.h"
 
 namespace forms {
@@ -60,6 +61,8 @@ Form::~Form() {
 
 void Form::Load() {
     if (IsLoaded()) return;
+    // A pass over pending messages in the middle of a job takes the forms' keys too.
+    platform::SetMessageFilter(PreTranslateFormMessage);
     OnLoadStarting();
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClassOnce(kFormClass, CS_DBLCLKS, nullptr, ::LoadIconW(instance, L"APPICON"));
@@ -74,7 +77,7 @@ void Form::Load() {
         BITMAP bm{};
         if (picture_ && ::GetObjectW(picture_.get(), sizeof bm, &bm)) pictureSize_ = {bm.bmWidth, bm.bmHeight};
     }
-    CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, x, y, w, h, nullptr);
+    CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, x, y, w, h, owner_);
     if (!hwnd()) throw std::runtime_error("form window not created");
     OpenForms().insert(this);
     CreateControls();
@@ -118,8 +121,10 @@ void Form::Show() {
     }
 }
 
-void Form::ShowModal() {
+void Form::ShowModal(HWND owner) {
+    owner_ = owner;
     Load();
+    owner_ = nullptr;  // a later Load() makes an unowned window again
     if (!IsLoaded()) return;
     modal_ = true;
     for (Form* other : OpenForms()) {

@@ -3,7 +3,8 @@
 //
 // Load() creates the window (hidden) and its controls and runs OnLoad, the load
 // handler. Show() shows it non-modally (again: brings it to the front); ShowModal()
-// disables the other forms and runs its own message loop until the form unloads.
+// disables the other forms and runs its own message loop until the form unloads;
+// its window is owned by `owner` (the window that asked), so it never falls behind it.
 // Unload() (or the close box) destroys the window; the object stays and can be
 // loaded again.
 #pragma once
@@ -35,7 +36,7 @@ public:
 
     void Load();
     void Show();
-    void ShowModal();
+    void ShowModal(HWND owner = nullptr);
     void Unload();
     bool IsLoaded() const noexcept { return hwnd() != nullptr; }
     bool IsModal() const noexcept { return modal_; }
@@ -66,6 +67,8 @@ public:
     bool MoveFocusForArrow(WPARAM key);
     bool PressDefaultButton();
     bool PressCancelButton();
+    // Esc: the form's own use of it first (OnEscape), otherwise its cancel button.
+    bool PressEscape();
     bool PressAccessKey(wchar_t key);
 
     // The form a window (the form itself or one of its controls) belongs to.
@@ -83,6 +86,9 @@ protected:
     virtual void OnLoadStarting() {}
     // The load handler: runs once per load, before the form is first shown.
     virtual void OnLoad() {}
+    // Esc pressed on the form: true when the form took it for work of its own (a
+    // transfer to stop), so the cancel button is not pressed.
+    virtual bool OnEscape() { return false; }
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void OnDestroyed() override;
 
@@ -103,6 +109,7 @@ private:
     SIZE pictureSize_{};
     platform::Brush backBrush_;
     bool modal_ = false;
+    HWND owner_ = nullptr;
     std::vector<HWND> disabledForms_;
     HWND lastFocus_ = nullptr;
 };

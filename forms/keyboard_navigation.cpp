@@ -30,7 +30,7 @@ bool PreTranslateFormMessage(const MSG& msg) {
             return true;
         }
         if (msg.wParam == VK_RETURN) return form->PressDefaultButton();
-        if (msg.wParam == VK_ESCAPE) return form->PressCancelButton();
+        if (msg.wParam == VK_ESCAPE) return form->PressEscape();
         return false;
     case WM_SYSCHAR:  // Alt+letter
         return form->PressAccessKey(ch);
@@ -65,6 +65,12 @@ bool Form::MoveFocusForArrow(WPARAM key) {
 }
 
 bool Form::PressDefaultButton() {
+    // A system push button with the focus is pressed by Enter, as in a dialog.
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(hwnd(), focus) && !UserControlOf(focus) && IsPushButtonWindow(focus)) {
+        ::SendMessageW(focus, BM_CLICK, 0, 0);
+        return true;
+    }
     for (const auto& c : controls_) {
         UserControl* uc = VisibleUserControl(*c);
         if (uc && uc->Ambient().DisplayAsDefault) {
@@ -84,6 +90,8 @@ bool Form::PressCancelButton() {
         ::SendMessageW(cancel->Handle(), BM_CLICK, 0, 0);
     return true;
 }
+
+bool Form::PressEscape() { return OnEscape() || PressCancelButton(); }
 
 bool Form::PressAccessKey(wchar_t key) {
     if (!std::iswalnum(key)) return false;

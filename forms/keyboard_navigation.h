@@ -1,8 +1,9 @@
 // The keys a form handles for its controls, the way a dialog does: Tab and
 // Shift+Tab through the tab order, the arrow keys a control posts to its form,
-// Enter for the button that shows the default outline, Esc for the form's cancel
-// button, and access keys (Alt+letter anywhere on the form, the letter alone while
-// a button has the focus). The form also keeps each user control's ambient
+// Enter for the focused push button or the one that shows the default outline,
+// Esc for the form's own use of it (a transfer to stop) or else its cancel button,
+// and access keys (Alt+letter anywhere on the form, the letter alone while a button
+// has the focus). The form also keeps each user control's ambient
 // DisplayAsDefault as a dialog keeps its default push button.
 #pragma once
 

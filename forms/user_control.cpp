@@ -188,8 +188,18 @@ HCURSOR UserControl::CurrentCursor() const {
     return ::LoadCursorW(nullptr, id);
 }
 
+namespace {
+// Private to the control's window class.
+constexpr UINT kDefaultActionMessage = WM_APP + 1;
+}  // namespace
+
+void UserControl::PostDefaultAction() { ::PostMessageW(hwnd(), kDefaultActionMessage, 0, 0); }
+
 LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case kDefaultActionMessage:
+        if (created_ && !terminated_) OnDefaultAction();
+        return 0;
     case WM_ERASEBKGND:
         return 1;  // the control paints every pixel itself
     case WM_PAINT: {

@@ -116,6 +116,11 @@ public:
     // Moves and sizes the control's window (client coordinates of the container, pixels).
     void Move(int x, int y, int width, int height);
 
+    // A screen reader's "default action": posted to the window, so that what it runs
+    // (a modal dialog, a download) runs from the message loop, not inside the
+    // reader's call; OnDefaultAction runs when the message arrives.
+    void PostDefaultAction();
+
 protected:
     // Lifecycle notifications.
     virtual void OnInitProperties() {}
@@ -132,6 +137,7 @@ protected:
     virtual void OnMouseUp(std::int16_t button, std::int16_t shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
     // The left button was pressed and released on the control.
     virtual void OnClick() {}
+    virtual void OnDefaultAction() {}
     // Arrives in place of the second click of a double click.
     virtual void OnDblClick() {}
     virtual void OnKeyDown(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode, (void)shift; }

@@ -18,13 +18,13 @@ MessageSink& Sink() {
 void SetAppTitle(std::wstring title) { Title() = std::move(title); }
 const std::wstring& AppTitle() { return Title(); }
 
-void ShowMessage(const std::wstring& text, UINT icon, const std::wstring& title) {
+void ShowMessage(const std::wstring& text, UINT icon, const std::wstring& title, HWND owner) {
     const std::wstring& shownTitle = title.empty() ? AppTitle() : title;
     if (Sink()) {
         Sink()(text, shownTitle, icon);
         return;
     }
-    ::MessageBoxW(::GetActiveWindow(), text.c_str(), shownTitle.c_str(), MB_OK | icon | MB_TASKMODAL);
+    ::MessageBoxW(owner ? owner : ::GetActiveWindow(), text.c_str(), shownTitle.c_str(), MB_OK | icon | MB_TASKMODAL);
 }
 
 MessageSink ReplaceMessageBox(MessageSink sink) {

@@ -16,9 +16,10 @@ const std::wstring& AppTitle();
 // What a message box shows: text, title and the MB_ICON... flag (0 for none).
 using MessageSink = std::function<void(const std::wstring& text, const std::wstring& title, UINT icon)>;
 
-// Shows a modal message box (OK button) owned by the active window of this thread.
-// An empty title means the application's title.
-void ShowMessage(const std::wstring& text, UINT icon = 0, const std::wstring& title = {});
+// Shows a modal message box (OK button) owned by `owner`, the window that tells it,
+// or without one by the active window of this thread. An empty title means the
+// application's title.
+void ShowMessage(const std::wstring& text, UINT icon = 0, const std::wstring& title = {}, HWND owner = nullptr);
 
 // Sends every later ShowMessage to `sink` instead of the screen; an empty sink puts
 // the real message box back. Returns the sink that was in place.

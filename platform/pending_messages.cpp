@@ -2,7 +2,14 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace platform {
+namespace {
+std::atomic<MessageFilter> g_filter{nullptr};
+}  // namespace
+
+void SetMessageFilter(MessageFilter filter) { g_filter = filter; }
 
 void ProcessPendingMessages(bool paint) {
     // PM_NOYIELD: an empty queue must not give the processor away on every call.
@@ -14,6 +21,7 @@ void ProcessPendingMessages(bool paint) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (const MessageFilter filter = g_filter; filter && filter(msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

@@ -122,11 +122,11 @@ int DownloadPercentage(std::int64_t total, std::int64_t contentLength) {
     return static_cast<int>(std::clamp(percent, 0.0, static_cast<double>(INT_MAX / kTwipsPerPercent)));
 }
 
-std::int64_t GetContentLength(const std::wstring& url) {
+std::int64_t GetContentLength(const std::wstring& url, const CancelFlag* cancel) {
     // Asked with HEAD: the answer carries the same Content-Length as a GET and has no
     // body, which WinInet would otherwise read to its end before closing the request.
     // Never looked up in WinInet's cache: the size must be the server's.
-    const std::optional<HeadAnswer> answer = Head(url);
+    const std::optional<HeadAnswer> answer = Head(url, cancel);
     return answer ? answer->contentLength : -1;
 }
 
@@ -186,7 +186,7 @@ void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
 }  // namespace
 
 void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window, const DownloadChecks& checks) {
-    const std::int64_t contentLength = GetContentLength(url);
+    const std::int64_t contentLength = GetContentLength(url, checks.cancel);
     if (contentLength < 0) return;
 
     // An existing target is held without sharing for the whole transfer; one that
@@ -214,8 +214,8 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
         totals.swap(t->totals);
         finished = t->finished;
         const bool ended = t->ended;
-        if (totals.empty() && !finished && Clock::now() >= deadline) {
-            // Out of time: the bytes so far are dropped and the request is closed.
+        if (!finished && (IsCancelled(checks.cancel) || (totals.empty() && Clock::now() >= deadline))) {
+            // Out of time or cancelled: the bytes so far are dropped and the request is closed.
             t->abandoned = true;
             t->part.reset();
             lock.unlock();

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "services/http_request.h"
+
 namespace services {
 
 // What a window that downloads shows: the bar fill width in twips (percentage x 56)
@@ -24,8 +26,8 @@ protected:
 int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
 
 // The Content-Length the server announces for url (asked with a HEAD request within
-// the request deadline), or -1 when it cannot be had.
-std::int64_t GetContentLength(const std::wstring& url);
+// the request deadline), or -1 when it cannot be had or `cancel` is set meanwhile.
+std::int64_t GetContentLength(const std::wstring& url, const CancelFlag* cancel = nullptr);
 
 // What a download must satisfy besides arriving whole.
 struct DownloadChecks {
@@ -38,6 +40,9 @@ struct DownloadChecks {
     // byte (the configuration). Otherwise a transfer goes on as long as bytes
     // arrive and ends after that long without one (a tool).
     bool boundWhole = false;
+    // When set (by another thread), the transfer stops within a few milliseconds as
+    // a failed one does: the bytes so far are dropped, localPath stays as it was.
+    const CancelFlag* cancel = nullptr;
 };
 
 // Downloads url into localPath, reporting to window (may be null) after every chunk.

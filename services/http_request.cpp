@@ -4,6 +4,7 @@
 
 #include "platform/background.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cwchar>
@@ -132,7 +133,7 @@ bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read)
     return handle && ::InternetReadFile(handle, buffer, size, &read) != FALSE;
 }
 
-std::optional<HeadAnswer> Head(const std::wstring& url) {
+std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel) {
     struct Call {
         HttpRequest request;
         std::mutex mutex;
@@ -153,9 +154,13 @@ std::optional<HeadAnswer> Head(const std::wstring& url) {
         call->answered.notify_all();
     });
     if (!started) return std::nullopt;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline);
     std::unique_lock lock(call->mutex);
-    if (call->answered.wait_for(lock, std::chrono::milliseconds(deadline), [&] { return call->done; }))
-        return call->answer;
+    while (!IsCancelled(cancel)) {
+        const auto until = std::min(giveUp, std::chrono::steady_clock::now() + std::chrono::milliseconds(kCancelLookMs));
+        if (call->answered.wait_until(lock, until, [&] { return call->done; })) return call->answer;
+        if (std::chrono::steady_clock::now() >= giveUp) break;
+    }
     lock.unlock();
     call->request.Close();
     return std::nullopt;

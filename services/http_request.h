@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -23,6 +24,14 @@ struct RequestDeadlines {
 };
 void SetRequestDeadlines(RequestDeadlines deadlines);
 RequestDeadlines CurrentRequestDeadlines();
+
+// Set by another thread (a window that cancels a launch, a program that ends) to
+// give up a request or a transfer: the waiting caller returns within a few
+// milliseconds as if the deadline had passed. A null flag is never set.
+using CancelFlag = std::atomic<bool>;
+inline bool IsCancelled(const CancelFlag* cancel) { return cancel && cancel->load(); }
+// How often a waiting caller looks at its cancel flag.
+inline constexpr DWORD kCancelLookMs = 10;
 
 // The two handles of one request. Closing them from another thread is how a
 // request is given up: on Windows that ends a call blocked on them at once, and
@@ -75,7 +84,8 @@ struct HeadAnswer {
 // resolve, a server that accepts and never answers or never completes the TLS
 // handshake). Nothing when the request failed or the deadline passed; the request
 // is then closed, and where closing does not end its blocked call (Wine) its thread
-// is left to it until the server lets go, touching nothing of the caller's.
-std::optional<HeadAnswer> Head(const std::wstring& url);
+// is left to it until the server lets go, touching nothing of the caller's. A set
+// `cancel` ends the wait the same way.
+std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel = nullptr);
 
 }  // namespace services

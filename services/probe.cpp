@@ -19,14 +19,14 @@ bool DirExists(std::wstring path) {
     return data.cFileName[0] != L'\0';
 }
 
-void MakeFolderIfMissing(const std::wstring& path) {
-    if (!DirExists(path)) ::CreateDirectoryW(path.c_str(), nullptr);
+bool MakeFolderIfMissing(const std::wstring& path) {
+    return DirExists(path) || ::CreateDirectoryW(path.c_str(), nullptr) || DirExists(path);
 }
 
-bool HttpExists(std::wstring& url) {
+bool HttpExists(std::wstring& url, const CancelFlag* cancel) {
     const std::wstring scheme = platform::ToUpper(url.substr(0, 6));
     if (scheme.rfind(L"HTTP:", 0) != 0 && scheme != L"HTTPS:") url = L"http://" + url;
-    const std::optional<HeadAnswer> answer = Head(url);
+    const std::optional<HeadAnswer> answer = Head(url, cancel);
     return answer && answer->status == HTTP_STATUS_OK;
 }
 

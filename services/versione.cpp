@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/message_box.h"
 
 namespace services {
 namespace {
@@ -82,12 +81,8 @@ std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, 
 
 FileVersionRecord ReadFileVersion(std::wstring fileName) {
     FileVersionRecord record;
-    std::wstring failure;
-    const std::optional<VS_FIXEDFILEINFO> read = ReadFixedFileInfo(fileName, &failure);
-    if (!read) {
-        platform::ShowMessage(failure);
-        return record;
-    }
+    const std::optional<VS_FIXEDFILEINFO> read = ReadFixedFileInfo(fileName);
+    if (!read) return record;
     const VS_FIXEDFILEINFO& fixed = *read;
 
     record.StructVersion = Word(HIWORD(fixed.dwStrucVersion)) + L"." + Word(LOWORD(fixed.dwStrucVersion));

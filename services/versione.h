@@ -22,8 +22,9 @@ struct FileVersionRecord {
 // receives the message that says which step failed.
 std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, std::wstring* failure = nullptr);
 
-// Shows its own message (platform::ShowMessage) and returns an empty record when the
-// file has no usable version information.
+// The file's version record; every field empty when the file has no usable version
+// information (what went wrong is ReadFixedFileInfo's to tell). It shows nothing:
+// the caller decides what the user sees.
 FileVersionRecord ReadFileVersion(std::wstring fileName);
 
 }  // namespace services

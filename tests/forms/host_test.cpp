@@ -83,6 +83,9 @@ TEST(Host, FocusShownKeysEnableAndWhatAScreenReaderReads) {
         EXPECT_EQ((Names{c.name, c.action, c.shortcut}), (Names{r.name, r.action, r.shortcut}));
         EXPECT_EQ(c.state & STATE_SYSTEM_UNAVAILABLE ? DISP_E_MEMBERNOTFOUND : S_OK, r.acted) << c.button;
     }
+    // The actions were posted: nothing ran inside the reader's calls, all ran from the loop.
+    EXPECT_TRUE(clicks.empty());
+    hosttest::PumpFor(20);
     EXPECT_EQ((Names{L"Cmd", L"OptA"}), clicks);  // a checked option button raises no Click
     EXPECT_FALSE(button(L"OptB").Value());
 }

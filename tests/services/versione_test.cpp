@@ -28,18 +28,15 @@ std::filesystem::path FixtureFolder() {
 
 std::wstring Fixture(const std::wstring& name) { return (FixtureFolder() / (name + L".exe")).wstring(); }
 
-// Records the messages ReadFileVersion shows instead of showing them.
+// Records any message box instead of showing it (the reader must show none).
 class MessageLog {
 public:
     MessageLog() {
-        previous_ = platform::ReplaceMessageBox([this](const std::wstring& text, const std::wstring& title, UINT) {
-            texts.push_back(text);
-            titles.push_back(title);
-        });
+        previous_ = platform::ReplaceMessageBox(
+            [this](const std::wstring& text, const std::wstring&, UINT) { texts.push_back(text); });
     }
     ~MessageLog() { platform::ReplaceMessageBox(std::move(previous_)); }
     std::vector<std::wstring> texts;
-    std::vector<std::wstring> titles;
 
 private:
     platform::MessageSink previous_;
@@ -96,24 +93,19 @@ TEST(ReadFileVersion, FixturesMadeByTheResourceCompiler) {
     EXPECT_TRUE(log.texts.empty());
 }
 
-TEST(ReadFileVersion, NoVersionResourceShowsItsMessageAndGivesAnEmptyRecord) {
-    MessageLog log;
-    const FileVersionRecord r = services::ReadFileVersion(Fixture(L"ver_none"));
-    ExpectEmpty(r);
-    EXPECT_EQ(r.FileVersion, L"");  // equals an empty "versione" of the configuration
-    ASSERT_EQ(log.texts.size(), 1u);
-    EXPECT_EQ(log.texts[0], L"No version information available");
-    EXPECT_EQ(log.titles[0], platform::AppTitle());
-}
-
-TEST(ReadFileVersion, MissingFileShowsNoVersionInformation) {
+// No usable version: an empty record (equal to an empty "versione" of the
+// configuration) and the reason, but no message box: the launch decides what is shown.
+TEST(ReadFileVersion, NoVersionGivesAnEmptyRecordAndItsReasonButNoBox) {
     MessageLog log;
     testsupport::TempFolder folder;
-    ExpectEmpty(services::ReadFileVersion(folder.File(L"absent.exe")));
     testsupport::WriteWholeFile(folder.Path() / L"text.exe", "not a program");
-    ExpectEmpty(services::ReadFileVersion(folder.File(L"text.exe")));
-    EXPECT_EQ(log.texts, (std::vector<std::wstring>{L"No version information available",
-                                                    L"No version information available"}));
+    for (const std::wstring& file : {Fixture(L"ver_none"), folder.File(L"absent.exe"), folder.File(L"text.exe")}) {
+        ExpectEmpty(services::ReadFileVersion(file));
+        std::wstring failure;
+        EXPECT_FALSE(services::ReadFixedFileInfo(file, &failure));
+        EXPECT_EQ(L"No version information available", failure);
+    }
+    EXPECT_TRUE(log.texts.empty());
 }
 
 // A version resource without its fixed block (written into a copy of the
@@ -134,7 +126,10 @@ TEST(ReadFileVersion, VersionResourceWithoutFixedBlock) {
 
     MessageLog log;
     ExpectEmpty(services::ReadFileVersion(copy));
-    EXPECT_EQ(log.texts, (std::vector<std::wstring>{L"Error getting fixed file version information"}));
+    std::wstring failure;
+    EXPECT_FALSE(services::ReadFixedFileInfo(copy, &failure));
+    EXPECT_EQ(L"Error getting fixed file version information", failure);
+    EXPECT_TRUE(log.texts.empty());
 }
 
 TEST(ReadFileVersion, FileInAFolderOutsideTheAnsiCodePage) {
