@@ -26,31 +26,34 @@ private:
 
 bool IsConfiguration(const std::wstring& file) { return services::HasIniKey(file, L"norvelassist", L"versione"); }
 
-ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName) {
+ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName,
+                               const services::CancelFlag* cancel) {
     ConfigFetch fetch;
     fetch.shownHost = deployment.primaryHost;
     fetch.serverBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
     std::wstring configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
-    if (!services::HttpExists(configUrl)) {
+    if (!services::HttpExists(configUrl, cancel)) {
         fetch.shownHost = deployment.fallbackHost;
         fetch.serverBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
         configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
-        if (!services::HttpExists(configUrl)) fetch.serverBaseUrl.clear();
+        if (!services::HttpExists(configUrl, cancel)) fetch.serverBaseUrl.clear();
     }
 
     fetch.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
     if (fetch.toolFolder == L"\\Norvelassist") return fetch;
-    services::MakeFolderIfMissing(fetch.toolFolder);
+    fetch.folderReady = services::MakeFolderIfMissing(fetch.toolFolder);
+    if (!fetch.folderReady) return fetch;
     services::RemoveLeftoverPartFiles(fetch.toolFolder);
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
-    if (fetch.serverBaseUrl.empty() || !services::HttpExists(configUrl)) return fetch;
+    if (fetch.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
     const std::wstring localConfig = fetch.toolFolder + L"\\" + configFileName;
     LastProgress progress(fetch);
     services::DownloadChecks checks;
     checks.accept = IsConfiguration;
     checks.boundWhole = true;
+    checks.cancel = cancel;
     services::DownloadFile(configUrl, localConfig, &progress, checks);
     // A failed download, or a page that is no configuration (a captive portal's),
     // leaves an earlier copy as it was; without one there is no configuration.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "launcher/deployment.h"
+#include "services/http_request.h"
 
 namespace launcher {
 
@@ -15,6 +16,7 @@ struct ConfigFetch {
     std::wstring serverBaseUrl;  // of the server that answered; "" when neither did
     std::wstring shownHost;      // the configured host Label2 shows
     std::wstring toolFolder;     // "\Norvelassist" alone when the data folder is unknown
+    bool folderReady = false;    // the tool folder exists (made when it was missing)
     bool configured = false;     // the configuration file is in the tool folder
     // Read from it when configured: the "nome" and "eseguibile" of sections "1" and
     // "2", and whether "versione" of section "norvelassist" differs from this
@@ -33,11 +35,13 @@ bool IsConfiguration(const std::wstring& file);
 // In this order: HEAD of the configuration on the primary server, then on the
 // fallback when the primary does not answer 200; the tool folder from the
 // environment, made when missing (the fetch ends there when the data folder is
-// unknown), and the part files a killed download left there removed; HEAD again on
+// unknown or the folder cannot be made), and the part files a killed download left there removed; HEAD again on
 // the server that answered, and when that answers 200 the configuration downloaded
 // into the tool folder. Each HEAD ends within the request deadline, the download
 // within the transfer deadline. A failed download, or one that is no configuration,
 // leaves an earlier copy in place, which then counts as the configuration and is read.
-ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName);
+// A set `cancel` ends the requests within a few milliseconds (the program is ending).
+ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName,
+                               const services::CancelFlag* cancel = nullptr);
 
 }  // namespace launcher

@@ -1,5 +1,8 @@
 #include "launcher/form1.h"
 
+#include <chrono>
+
+#include "forms/message_loop.h"
 #include "launcher/deployment.h"
 #include "launcher/form2.h"
 #include "launcher/globals.h"
@@ -7,6 +10,7 @@
 #include "launcher/plain_file.h"
 #include "launcher/shell_open.h"
 #include "launcher/tool_start.h"
+#include "launcher/wait_window.h"
 #include "platform/message_box.h"
 #include "services/config.h"
 #include "services/probe.h"
@@ -22,21 +26,27 @@ constexpr const wchar_t* kWelcomeLabel = L"Label1";
 constexpr const wchar_t* kHostLabel = L"Label2";
 constexpr const wchar_t* kAcceptedBox = L"Check1";
 
+// A start-up that takes longer than this shows the wait window meanwhile.
+constexpr auto kSignOfLifeAfter = std::chrono::milliseconds(700);
+
 Form1::Form1() : Form(forms::LoadFormDescription(L"FORM1")) {}
 
 Form1::~Form1() {
-    // The alternatives window goes first: it may still be open.
+    // The alternatives window goes first: it may still be open. A fetch that was
+    // never waited for is given up rather than waited out.
     form3_.reset();
+    cancelFetch_ = true;
 }
 
 void Form1::OnLoadStarting() {
     // The servers are asked while the window and its controls are made.
     ConfigFileName = L"norvelassist.ini";
-    fetch_ = std::async(std::launch::async, FetchConfiguration, CurrentDeployment(), ConfigFileName);
+    cancelFetch_ = false;
+    fetch_ = std::async(std::launch::async, FetchConfiguration, CurrentDeployment(), ConfigFileName, &cancelFetch_);
 }
 
 void Form1::OnLoad() {
-    progress_.emplace(*this);
+    toolFetch_.emplace(*this);
     GetButton(kToolButton1).Click = [this] { PressToolButton(1); };
     GetButton(kToolButton2).Click = [this] { PressToolButton(2); };
     GetButton(kOtherButton).Click = [this] { PressOther(); };
@@ -44,12 +54,35 @@ void Form1::OnLoad() {
     GetLabel(kHostLabel).Click = [this] {
         ShellOpen(nullptr, SchemeFor(shownHost_) + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL);
     };
+    if (!WaitForFetch()) {
+        Unload();  // the user closed the wait window: the program ends
+        return;
+    }
     StartUp();
 }
 
-// Waits for the fetch and shows its outcome in the start-up's order: the host, the
-// site message, the welcome text, the folder message, the tool buttons and the
-// version message.
+// Takes the thread's messages until the fetch is done, so that a slow start-up
+// shows the wait window and answers the system meanwhile. False when the user
+// closed the wait window (the fetch is then given up).
+bool Form1::WaitForFetch() {
+    const auto showAt = std::chrono::steady_clock::now() + kSignOfLifeAfter;
+    std::optional<WaitWindow> wait;
+    const UINT_PTR wakeUp = ::SetTimer(nullptr, 0, 15, nullptr);  // looks at the fetch between messages
+    forms::RunMessageLoop([&] {
+        if (fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return false;
+        if (wait && wait->Closed()) return false;
+        if (!wait && std::chrono::steady_clock::now() >= showAt) wait.emplace();
+        return true;
+    });
+    ::KillTimer(nullptr, wakeUp);
+    if (fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return true;
+    cancelFetch_ = true;
+    fetch_.wait();
+    return false;
+}
+
+// Shows the fetch's outcome in the start-up's order: the host, the site message, the
+// welcome text, the folder message, the tool buttons and the version message.
 void Form1::StartUp() {
     const ConfigFetch fetch = fetch_.get();
     ServerBaseUrl = fetch.serverBaseUrl;
@@ -60,11 +93,11 @@ void Form1::StartUp() {
     GetLabel(kWelcomeLabel).SetCaption(kWelcomeText);
 
     LocalToolFolder = fetch.toolFolder;
-    if (LocalToolFolder == L"\\Norvelassist") {
+    if (!fetch.folderReady) {
         platform::ShowMessage(kFolderNotCreated);
         return;
     }
-    if (fetch.lastProgress) progress_->ShowProgress(fetch.lastProgress->first, fetch.lastProgress->second);
+    if (fetch.lastProgress) DownloadProgress(*this).ShowProgress(fetch.lastProgress->first, fetch.lastProgress->second);
 
     auto& left = GetButton(kToolButton1);
     auto& middle = GetButton(kToolButton2);
@@ -83,6 +116,13 @@ void Form1::StartUp() {
     }
 }
 
+bool Form1::OnEscape() { return toolFetch_ && toolFetch_->Cancel(); }
+
+LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (toolFetch_ && toolFetch_->HandleMessage(msg)) return 0;
+    return Form::HandleMessage(msg, wp, lp);
+}
+
 void Form1::PressToolButton(std::int16_t index) {
     if (ToolDownloadRunning()) return;
     SelectedToolIndex = index;
@@ -93,30 +133,35 @@ void Form1::PressOther() {
     auto& accepted = GetCheckBox(kAcceptedBox);
     if (accepted.Value() == 0) ShowAcceptanceDialog();
     if (accepted.Value() != 1) return;
+    // A window closed meanwhile (its download cancelled with it) is made again.
     if (!form3_ || !form3_->IsLoaded()) form3_ = std::make_unique<Form3>();
     form3_->Show();
 }
 
-void Form1::ShowAcceptanceDialog() {
+// True when the dialog was left with "Continua"; the acceptance box keeps the
+// first acceptance for the rest of the run.
+bool Form1::ShowAcceptanceDialog() {
     Form2 dialog(GetCheckBox(kAcceptedBox));
-    dialog.ShowModal();
+    dialog.ShowModal(hwnd());
+    return dialog.Accepted();
 }
 
 void Form1::LaunchTool() {
-    ShowAcceptanceDialog();
-    if (GetCheckBox(kAcceptedBox).Value() != 1) return;
+    // Only this launch's own "Continua" lets it go on.
+    if (!ShowAcceptanceDialog() || !IsLoaded()) return;
     services::MakeFolderIfMissing(LocalToolFolder);
 
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     const std::wstring section = std::to_wstring(SelectedToolIndex);
     ToolExeName = services::ReadIni(config, section, L"eseguibile");
     if (!IsPlainFileName(ToolExeName)) {
-        platform::ShowMessage(kFileNotOnServer);
+        platform::ShowMessage(kFileNotOnServer, 0, {}, hwnd());
         return;
     }
     const std::wstring localPath = LocalToolFolder + L"\\" + ToolExeName;
     const std::wstring pin = services::ReadIni(config, section, L"sha256");
     if (IsPlainFile(localPath)) {
+        // A copy without version information reads as an empty version: fetched again.
         const services::FileVersionRecord record = services::ReadFileVersion(localPath);
         const std::wstring required = services::ReadIni(config, section, L"versione");
         // A pinned copy with the right version but other bytes is fetched again.
@@ -125,7 +170,7 @@ void Form1::LaunchTool() {
             return;
         }
     }
-    FetchAndStartTool(hwnd(), *progress_, ToolExeName, pin);
+    toolFetch_->Start(ToolExeName, pin);
 }
 
 }  // namespace launcher

@@ -10,8 +10,9 @@
 
 #include "forms/form.h"
 #include "launcher/config_fetch.h"
-#include "launcher/download_progress.h"
 #include "launcher/form3.h"
+#include "launcher/tool_fetch.h"
+#include "services/http_request.h"
 
 namespace launcher {
 
@@ -27,15 +28,19 @@ public:
 protected:
     void OnLoadStarting() override;
     void OnLoad() override;
+    bool OnEscape() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    bool WaitForFetch();
     void StartUp();
-    void ShowAcceptanceDialog();
+    bool ShowAcceptanceDialog();
     void PressToolButton(std::int16_t index);
     void PressOther();
 
+    services::CancelFlag cancelFetch_{false};
     std::future<ConfigFetch> fetch_;  // started with each load, read by its start-up
-    std::optional<DownloadProgress> progress_;
+    std::optional<ToolFetch> toolFetch_;
     std::unique_ptr<Form3> form3_;
     std::wstring shownHost_;  // the configured host whose name Label2 shows
 };

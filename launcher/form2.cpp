@@ -30,6 +30,7 @@ void Form2::OnLoad() {
     };
     proceed.Click = [this] {
         acceptance_.SetValue(1);
+        accepted_ = true;
         Unload();
     };
     GetCommandButton(kCancelButton).Click = [this] { Unload(); };

@@ -3,7 +3,6 @@
 #include "launcher/globals.h"
 #include "launcher/messages.h"
 #include "launcher/plain_file.h"
-#include "launcher/tool_start.h"
 #include "platform/message_box.h"
 #include "services/config.h"
 #include "services/probe.h"
@@ -19,7 +18,7 @@ constexpr const wchar_t* kCancelButton = L"qvButtons_H1";
 Form3::Form3() : Form(forms::LoadFormDescription(L"FORM3")) {}
 
 void Form3::OnLoad() {
-    progress_.emplace(*this);
+    toolFetch_.emplace(*this);
     services::MakeFolderIfMissing(LocalToolFolder);
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     auto& names = GetListBox(kNameList);
@@ -33,18 +32,25 @@ void Form3::OnLoad() {
     GetButton(kCancelButton).Click = [this] { Unload(); };
 }
 
+bool Form3::OnEscape() { return toolFetch_ && toolFetch_->Cancel(); }
+
+LRESULT Form3::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (toolFetch_ && toolFetch_->HandleMessage(msg)) return 0;
+    return Form::HandleMessage(msg, wp, lp);
+}
+
 void Form3::DownloadSelected() {
     if (ToolDownloadRunning()) return;
     const int line = GetListBox(kNameList).ListIndex();
     const std::wstring exeName = GetListBox(kExecutableList).List(line);
     if (!IsPlainFileName(exeName)) {
-        platform::ShowMessage(kFileNotOnServer);
+        platform::ShowMessage(kFileNotOnServer, 0, {}, hwnd());
         return;
     }
     // Line k comes from section k + 3; its pin is read as the download starts.
     const std::wstring pin =
         services::ReadIni(LocalToolFolder + L"\\" + ConfigFileName, std::to_wstring(line + 3), L"sha256");
-    FetchAndStartTool(hwnd(), *progress_, exeName, pin);
+    toolFetch_->Start(exeName, pin);
 }
 
 }  // namespace launcher

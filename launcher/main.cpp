@@ -1,17 +1,17 @@
 // NorvelAssist: the process opens the main window and runs until the last window
-// has been closed.
+// has been closed. A second start in the same session brings the first one's window
+// to the front instead.
 #include <windows.h>
 #include <commctrl.h>
-
-#include <exception>
 
 #include "forms/form.h"
 #include "forms/message_loop.h"
 #include "launcher/deployment.h"
 #include "launcher/form1.h"
+#include "launcher/guarded_run.h"
 #include "launcher/register_controls.h"
+#include "launcher/single_instance.h"
 #include "platform/message_box.h"
-#include "platform/text.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DLLs loaded from here on (wininet and version on their first call, the ones
@@ -19,17 +19,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // program was started from: that is often Downloads, where anything may lie.
     ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     platform::SetAppTitle(launcher::BuiltAppTitle());
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    launcher::RegisterControls();
-    forms::Form::EndProcessWithLastForm(true);
-    try {
+    return launcher::RunGuarded([] {
+        launcher::SingleInstance instance;
+        if (!instance.IsFirst()) {
+            launcher::BringRunningLauncherToFront();
+            return 0;
+        }
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+        ::InitCommonControlsEx(&controls);
+        launcher::RegisterControls();
+        forms::Form::EndProcessWithLastForm(true);
         launcher::Form1 main;
         main.Show();
         forms::RunMessageLoop([] { return true; });
-    } catch (const std::exception& e) {
-        platform::ShowMessage(platform::FromUtf8(e.what()), MB_ICONERROR);
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }

@@ -12,6 +12,9 @@ inline constexpr wchar_t kObsoleteVersion[] =
 inline constexpr wchar_t kFileNotOnServer[] = L"File inesistente sul Server";
 inline constexpr wchar_t kDownloadFailed[] =
     L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
+inline constexpr wchar_t kToolNotStarted[] = L"Non è stato possibile avviare il programma di assistenza.";
+inline constexpr wchar_t kUnexpectedError[] = L"Si è verificato un errore imprevisto. Riprovare più tardi.";
+inline constexpr wchar_t kConnecting[] = L"Connessione al server di assistenza in corso...";
 
 inline constexpr wchar_t kWelcomeText[] =
     L"Benvenuti nel software di Assistenza Remota.\r\n"

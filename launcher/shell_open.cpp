@@ -12,12 +12,19 @@ ShellOpenSink& Sink() {
 
 }  // namespace
 
-void ShellOpen(HWND owner, const std::wstring& file, int show) {
+bool ShellOpen(HWND owner, const std::wstring& file, int show) {
     if (Sink()) {
         Sink()(owner, file, show);
-        return;
+        return true;
     }
-    ::ShellExecuteW(owner, L"open", file.c_str(), nullptr, nullptr, show);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
+    info.nShow = show;
+    return ::ShellExecuteExW(&info) != FALSE;
 }
 
 ShellOpenSink ReplaceShellOpen(ShellOpenSink sink) {

@@ -62,7 +62,9 @@ public:
     }
     ~Launcher() {
         if (!ok_) return;
+        // Gone before the next start: a launcher still running would take that start over.
         if (::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(pi_.hProcess, 1);
+        ::WaitForSingleObject(pi_.hProcess, 5000);
         ::CloseHandle(pi_.hThread);
         ::CloseHandle(pi_.hProcess);
     }

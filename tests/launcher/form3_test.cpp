@@ -65,7 +65,7 @@ TEST_F(Alternatives, PinOfTheSelectedSectionDecidesWhatIsKeptAndStarted) {
     for (const std::string& served : {tool + "x", tool}) {
         messages.clear();
         primary.Serve(std::string(kAssist) + "NorvelTeleassistenza.exe", served);
-        ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+        ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
         const bool right = served == tool;
         EXPECT_EQ(right ? 1u : 0u, starts.size());
         EXPECT_EQ(right ? 0u : 1u, messages.size());
@@ -94,7 +94,7 @@ TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
             mainShown |= main.GetShape(L"Shape1").Visible() || main.GetLabel(L"Label4").Visible();
             ownPercents.push_back(form.GetLabel(L"Label4").Caption());
         });
-        ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+        ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     }
 
     EXPECT_EQ(tool, testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelTeleassistenza.exe"));
@@ -115,7 +115,7 @@ TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
     EXPECT_EQ(0, Count(primary, "GET", "NorvelRapido.exe"));
 
     // Downloaded again at every press, even with a copy in the folder.
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     const EngineRequests engine = EngineRequestsPerDownload();
     EXPECT_EQ(2 * (1 + engine.heads), Count(primary, "HEAD", "NorvelTeleassistenza.exe"));
     EXPECT_EQ(2 * engine.gets, Count(primary, "GET", "NorvelTeleassistenza.exe"));
@@ -129,7 +129,7 @@ TEST_F(Alternatives, WithoutAServerEveryDownloadSaysTheFileIsMissing) {
     launcher::ServerBaseUrl.clear();
     messages.clear();
     form.GetListBox(L"List1").SetListIndex(0);
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     EXPECT_EQ((std::vector<std::wstring>{kNotOnServer}), messages);
     EXPECT_TRUE(starts.empty());
 }
@@ -139,9 +139,9 @@ TEST_F(Alternatives, NoLineOrAnEmptyLineIsRefusedWithoutARequest) {
     launcher::Form3 form;
     form.Load();
     primary.ClearRequests();
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());  // nothing selected
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());  // nothing selected
     form.GetListBox(L"List1").SetListIndex(5);              // an empty line
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     EXPECT_EQ((std::vector<std::wstring>{kNotOnServer, kNotOnServer}), messages);
     EXPECT_EQ(0, primary.CountRequests());
     EXPECT_TRUE(starts.empty());
@@ -154,7 +154,7 @@ TEST_F(Alternatives, PathInTheConfigurationIsRefused) {
     form.Load();
     primary.ClearRequests();
     form.GetListBox(L"List1").SetListIndex(2);
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     EXPECT_EQ((std::vector<std::wstring>{kNotOnServer}), messages);
     EXPECT_EQ(0, primary.CountRequests());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((appData.Path() / L"evil.exe").wstring().c_str()));
@@ -177,7 +177,7 @@ TEST_F(Alternatives, DownloadPressDuringATransferIsIgnored) {
                 ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
             }
         });
-        ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+        ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     }
     EXPECT_EQ(2, pressed);
     const EngineRequests engine = EngineRequestsPerDownload();

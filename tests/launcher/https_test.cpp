@@ -38,7 +38,7 @@ TEST_F(Https, PrimaryOnTlsGivesTheWindowItsConfigurationAndTool) {
     EXPECT_EQ(0, fallback.CountRequests());
 
     OnNextShow(Accept);
-    ClickWindow(form.GetButton(L"qvButtons_H4").Handle());
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
     EXPECT_TRUE(DemoTool("NorvelHelpdesk") == testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelHelpdesk.exe"));
     ClickWindow(form.GetLabel(L"Label2").Handle());
     ASSERT_EQ(2u, starts.size());

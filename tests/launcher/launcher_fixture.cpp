@@ -3,6 +3,8 @@
 #include "launcher/deployment.h"
 #include "launcher/globals.h"
 #include "launcher/register_controls.h"
+#include "launcher/tool_fetch.h"
+#include "platform/pending_messages.h"
 #include "services/download.h"
 
 namespace launchertest {
@@ -110,6 +112,19 @@ void ClickWindow(HWND hwnd) {
     const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
     ::SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(hwnd, WM_LBUTTONUP, 0, at);
+}
+
+void FinishFetches() {
+    const ULONGLONG start = ::GetTickCount64();
+    while (launcher::ToolDownloadRunning() && ::GetTickCount64() - start < 60000) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        platform::ProcessPendingMessages();
+    }
+}
+
+void ClickAndFinish(HWND hwnd) {
+    ClickWindow(hwnd);
+    FinishFetches();
 }
 
 std::string DemoTool(const std::string& name) {

@@ -84,6 +84,11 @@ private:
 
 // Left-button press and release on a window (what a user's click delivers).
 void ClickWindow(HWND hwnd);
+// Takes this thread's messages, as the program's loop does, until no tool fetch
+// runs (a launch's probe and download report to their window by message).
+void FinishFetches();
+// ClickWindow, then FinishFetches.
+void ClickAndFinish(HWND hwnd);
 // The demo tool programs the build made (real PE files with version resources).
 std::string DemoTool(const std::string& name);
 // The tool's SHA-256 pin in the demo site's configuration, computed by the build.

@@ -1,0 +1,32 @@
+// The sign of life of a slow start-up: a small window with the application's title,
+// the top of the banner, "Connessione al server di assistenza in corso..." and a
+// marquee bar, shown while the servers are asked. The user may close it to give up.
+#pragma once
+
+#include "forms/window_base.h"
+#include "platform/handles.h"
+
+namespace launcher {
+
+class WaitWindow : public forms::WindowBase {
+public:
+    WaitWindow();  // made, shown and brought to the front
+    ~WaitWindow() override;
+
+    // True once the user closed it (the window is then gone).
+    bool Closed() const noexcept { return closed_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void Paint(HDC dc) const;
+
+    platform::Bitmap banner_;
+    SIZE bannerSize_{};
+    platform::Font font_;
+    int bannerHeight_ = 0;  // on screen, in pixels
+    bool closed_ = false;
+};
+
+}  // namespace launcher
