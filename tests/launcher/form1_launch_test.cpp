@@ -9,6 +9,7 @@
 #include "forms/screen_pointer.h"
 #include "launcher/form1.h"
 #include "launcher/globals.h"
+#include "launcher/guarded_run.h"
 #include "tests/launcher/launcher_fixture.h"
 
 using namespace launchertest;
@@ -327,6 +328,13 @@ TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothingAndSaysSo) {
         EXPECT_EQ((std::vector<std::wstring>{kDownloadFailed}), messages);
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
     }
+}
+
+// An error nobody expected reaches the user as a sentence, never as its raw text.
+TEST_F(Launch, UnexpectedErrorIsToldWithoutItsRawText) {
+    EXPECT_EQ(1, launcher::RunGuarded([]() -> int { throw std::runtime_error("vector::_M_range_check"); }));
+    EXPECT_EQ(7, launcher::RunGuarded([] { return 7; }));
+    EXPECT_EQ((std::vector<std::wstring>{L"Si è verificato un errore imprevisto. Riprovare più tardi."}), messages);
 }
 
 }  // namespace
