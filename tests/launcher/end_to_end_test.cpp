@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -110,9 +111,8 @@ void AcceptClause(DWORD pid) {
     uidriver::Click(proceed);
 }
 
-// How soon a closed window is gone and a closed launcher has ended: under Xvfb,
-// without a window manager, Wine waits two seconds for every visible top-level
-// window it takes down (the demo tool's too); the launcher's own part is milliseconds.
+// How soon a closed window is gone, and a closed launcher ended: without a window
+// manager Wine waits 2 s for each visible top-level window it takes down.
 constexpr DWORD kEndsWithin = 4000;
 const std::string kAssistPath = "/cms/images/stories/assistenza/";
 const std::wstring kDownloading = L"Attendere prego, download in corso...";
@@ -123,7 +123,7 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
     return true;
 }
 
-// The window takes a message within a quarter of a second.
+// The window answers within a quarter of a second.
 bool Answers(HWND window) {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &result) != 0;
@@ -140,21 +140,10 @@ void PressKeys(HWND window, std::initializer_list<WORD> keys) {
     ::SetForegroundWindow(window);
     WaitUntil([&] { return ::GetForegroundWindow() == window; }, 2000);
     for (const WORD key : keys) {
-        INPUT in[2] = {};
-        in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wVk = in[1].ki.wVk = key;
-        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, in, sizeof(INPUT));
+        ::keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+        ::keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
         ::Sleep(60);
     }
-}
-
-// Part files a download left in the tool folder.
-int PartFiles(const std::filesystem::path& toolFolder) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(toolFolder))
-        count += entry.path().extension() == L".download";
-    return count;
 }
 
 // Runs first, while nothing listens on the two hosts.
@@ -221,62 +210,55 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
     EXPECT_EQ(0u, code);
 }
 
-// The clause dialog and the alternatives window answer Esc, Enter presses the focused
-// button, and a launch goes on only when its own dialog ended with "Continua".
-TEST(EndToEnd, DialogsAnswerEscAndEnterAndOnlyContinuaLetsALaunchGoOn) {
+// Esc and Enter (on the focused button) in the clause dialog; only "Continua" lets a
+// launch go on; a tool that cannot start is told; the main window owns both boxes.
+TEST(EndToEnd, DialogAnswersEscAndEnterOnlyContinuaLaunchesAndAFailedStartIsTold) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
+    server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\n"
+                                                   "eseguibile=NorvelHelpdesk.exe\r\n[2]\r\nnome=Rotto\r\neseguibile=Rotto.exe\r\n");
+    server.Serve(kAssistPath + "Rotto.exe", "not a program");
     testsupport::TempFolder folder(L"e2e-keys");
     Launcher launcher(folder.Path().wstring());
     HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
     ASSERT_NE(nullptr, main);
-    HWND helpdesk = uidriver::FindChildByText(main, L"Helpdesk");
-    ASSERT_NE(nullptr, helpdesk);
-    const auto toolStarted = [] { return uidriver::FindTopWindow(L"NorvelHelpdesk") != nullptr; };
-
-    uidriver::Click(helpdesk);
-    HWND dialog = uidriver::WaitForTopWindow(kDialog, launcher.pid());
-    ASSERT_NE(nullptr, dialog);
+    const auto toolWindow = [] { return uidriver::FindTopWindow(L"NorvelHelpdesk"); };
+    const auto openDialog = [&] {
+        uidriver::Click(uidriver::FindChildByText(main, L"Helpdesk"));
+        return uidriver::WaitForTopWindow(kDialog, launcher.pid());
+    };
+    HWND dialog = openDialog();
     EXPECT_EQ(main, ::GetWindow(dialog, GW_OWNER));  // never behind the main window
     PressKeys(dialog, {VK_ESCAPE});
-    EXPECT_TRUE(uidriver::WaitUntilGone(dialog, 5000));
-
-    uidriver::Click(helpdesk);
+    EXPECT_TRUE(uidriver::WaitUntilGone(dialog, kEndsWithin));
+    openDialog();
     AcceptClause(launcher.pid());
-    ASSERT_TRUE(WaitUntil(toolStarted));
-    ::PostMessageW(uidriver::FindTopWindow(L"NorvelHelpdesk"), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !toolStarted(); }));
-
-    // Accepted before; now Tab to "Annulla" and Enter: the local copy is not started.
-    uidriver::Click(helpdesk);
-    dialog = uidriver::WaitForTopWindow(kDialog, launcher.pid());
-    ASSERT_NE(nullptr, dialog);
-    PressKeys(dialog, {VK_TAB});
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &gui);
-    EXPECT_EQ(L"Annulla", uidriver::Text(gui.hwndFocus));
-    PressKeys(dialog, {VK_RETURN});
-    EXPECT_TRUE(uidriver::WaitUntilGone(dialog, 5000));
-    EXPECT_FALSE(WaitUntil(toolStarted, 1500));
-
-    // The acceptance stays for "Altro"; Esc closes the alternatives window.
-    uidriver::Click(uidriver::FindChildByText(main, L"Altro"));
-    HWND alternatives = uidriver::WaitForTopWindow(L"Assistenze Alternative", launcher.pid());
-    ASSERT_NE(nullptr, alternatives);
-    PressKeys(alternatives, {VK_ESCAPE});
-    EXPECT_TRUE(uidriver::WaitUntilGone(alternatives, 5000));
-    EXPECT_EQ(nullptr, uidriver::FindTopWindow(kTitle, launcher.pid()));  // no message on the way
+    ASSERT_TRUE(WaitUntil([&] { return toolWindow() != nullptr; }));
+    ::PostMessageW(toolWindow(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return toolWindow() == nullptr; }));
+    dialog = openDialog();  // accepted before: Tab to "Annulla", Enter
+    PressKeys(dialog, {VK_TAB, VK_RETURN});
+    EXPECT_TRUE(uidriver::WaitUntilGone(dialog, kEndsWithin));
+    EXPECT_FALSE(WaitUntil([&] { return toolWindow() != nullptr; }, 1000));
+    uidriver::Click(uidriver::FindChildByText(main, L"Rotto"));
+    AcceptClause(launcher.pid());
+    HWND box = uidriver::WaitForMessageBox(kTitle, launcher.pid());
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(main, ::GetWindow(box, GW_OWNER));
+    EXPECT_EQ(L"Non è stato possibile avviare il programma di assistenza.", uidriver::MessageBoxText(box));
+    uidriver::DismissMessageBox(box);
 }
 
-// A tool served slowly over an earlier copy of another version: the window answers
-// while the probe waits and during the transfer; Esc stops the transfer, closing the
-// window stops it too and ends the program. The earlier copy is never touched.
-TEST(EndToEnd, SlowToolDownloadAnswersAndIsCancelledByEscOrByClosing) {
+// Slow tools over an earlier copy: the window answers while the probe waits, Esc stops
+// a download, so does closing the alternatives window (opened again, Esc stops its
+// download, Esc again closes it) and closing the main window, which ends the program.
+TEST(EndToEnd, SlowDownloadsAnswerAndStopOnEscClosingAndReopening) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
-    const std::string tool = testsupport::ReadWholeFile(WinePath(NORVEL_DEMO_TOOLS_DIR "/NorvelHelpdesk.exe"));
-    server.Serve(kAssistPath + "NorvelHelpdesk.exe", testsupport::HttpResponse::Trickle(tool, 8192, 100));
+    for (const std::string name : {"NorvelHelpdesk.exe", "NorvelRapido.exe"})
+        server.Serve(kAssistPath + name, testsupport::HttpResponse::Trickle(
+                                              testsupport::ReadWholeFile(WinePath(NORVEL_DEMO_TOOLS_DIR "/" + name)),
+                                              8192, 100));
     testsupport::TempFolder folder(L"e2e-cancel");
     const auto toolFolder = folder.Path() / L"Norvelassist";
     const std::string earlier = testsupport::ReadWholeFile(WinePath(NORVEL_DEMO_TOOLS_DIR "/NorvelSOS.exe"));
@@ -286,115 +268,66 @@ TEST(EndToEnd, SlowToolDownloadAnswersAndIsCancelledByEscOrByClosing) {
     HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
     ASSERT_NE(nullptr, main);
     HWND helpdesk = uidriver::FindChildByText(main, L"Helpdesk");
-    ASSERT_NE(nullptr, helpdesk);
 
-    for (const bool byClosing : {false, true}) {
-        SCOPED_TRACE(byClosing ? "closing the window" : "Esc");
-        server.SetAnswerDelay(1500);  // the probe waits on the server
-        uidriver::Click(helpdesk);
-        AcceptClause(launcher.pid());
-        int pings = 0;
-        while (!Downloading(main) && pings < 500) {
-            ASSERT_TRUE(Answers(main)) << "after " << pings << " pings";
-            ++pings;
-            ::Sleep(20);
-        }
-        ASSERT_GT(pings, 25);  // the probe's wait was pinged through
-        server.SetAnswerDelay(0);
-        for (int i = 0; i < 10; ++i, ::Sleep(50)) ASSERT_TRUE(Answers(main));
-        ASSERT_TRUE(Downloading(main));
-        if (byClosing) {
-            ::PostMessageW(main, WM_CLOSE, 0, 0);
-            DWORD code = 99;
-            ASSERT_TRUE(launcher.WaitForExit(code, kEndsWithin));
-            EXPECT_EQ(0u, code);
-        } else {
-            PressKeys(main, {VK_ESCAPE});
-            EXPECT_TRUE(WaitUntil([&] { return !Downloading(main); }, 1000));
-            EXPECT_FALSE(WaitUntil([] { return uidriver::FindTopWindow(L"NorvelHelpdesk") != nullptr; }, 1000));
-            EXPECT_EQ(nullptr, uidriver::FindTopWindow(kTitle, launcher.pid()));  // no message
-        }
-        EXPECT_EQ(earlier, testsupport::ReadWholeFile(toolFolder / L"NorvelHelpdesk.exe"));
-        EXPECT_EQ(0, PartFiles(toolFolder));
-    }
-}
-
-// The alternatives window closed during its download and opened again: the old
-// download is given up, the new window works, the program is unharmed.
-TEST(EndToEnd, AlternativesWindowReopenedDuringItsDownload) {
-    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
-    server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
-    const std::string tool = testsupport::ReadWholeFile(WinePath(NORVEL_DEMO_TOOLS_DIR "/NorvelRapido.exe"));
-    server.Serve(kAssistPath + "NorvelRapido.exe", testsupport::HttpResponse::Trickle(tool, 8192, 100));
-    testsupport::TempFolder folder(L"e2e-reopen");
-    Launcher launcher(folder.Path().wstring());
-    HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
-    ASSERT_NE(nullptr, main);
-    uidriver::Click(uidriver::FindChildByText(main, L"Altro"));
+    server.SetAnswerDelay(1500);  // the probe waits on the server
+    uidriver::Click(helpdesk);
     AcceptClause(launcher.pid());
+    int pings = 0;
+    for (; !Downloading(main) && pings < 500; ++pings, ::Sleep(20)) ASSERT_TRUE(Answers(main)) << pings;
+    ASSERT_GT(pings, 25);  // pinged through the probe's wait
+    server.SetAnswerDelay(0);
+    PressKeys(main, {VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return !Downloading(main); }, 1000));
+
+    uidriver::Click(uidriver::FindChildByText(main, L"Altro"));  // accepted: no dialog
     for (int round = 0; round < 2; ++round) {
         HWND alternatives = uidriver::WaitForTopWindow(L"Assistenze Alternative", launcher.pid());
         ASSERT_NE(nullptr, alternatives);
-        for (HWND child : uidriver::Children(alternatives))  // the names' first line
-            if (::IsWindowVisible(child) && ::lstrcmpiW(uidriver::ClassName(child).c_str(), L"ListBox") == 0)
-                ::SendMessageW(child, LB_SETCURSEL, 0, 0);
+        HWND names = ::FindWindowExW(alternatives, nullptr, L"ListBox", nullptr);
+        if (!::IsWindowVisible(names)) names = ::FindWindowExW(alternatives, names, L"ListBox", nullptr);
+        ::SendMessageW(names, LB_SETCURSEL, 0, 0);
         uidriver::Click(uidriver::FindChildByText(alternatives, L"Download"));
         ASSERT_TRUE(WaitUntil([&] { return Downloading(alternatives); }));
-        uidriver::Click(uidriver::FindChildByText(alternatives, L"Annulla"));
-        ASSERT_TRUE(uidriver::WaitUntilGone(alternatives, kEndsWithin));
-        uidriver::Click(uidriver::FindChildByText(main, L"Altro"));  // no dialog: accepted before
+        if (round == 0) {
+            uidriver::Click(uidriver::FindChildByText(alternatives, L"Annulla"));
+            ASSERT_TRUE(uidriver::WaitUntilGone(alternatives, kEndsWithin));
+            uidriver::Click(uidriver::FindChildByText(main, L"Altro"));
+            continue;
+        }
+        PressKeys(alternatives, {VK_ESCAPE});
+        EXPECT_TRUE(WaitUntil([&] { return !Downloading(alternatives); }, 1000));
+        PressKeys(alternatives, {VK_ESCAPE});
+        EXPECT_TRUE(uidriver::WaitUntilGone(alternatives, kEndsWithin));
     }
-    HWND alternatives = uidriver::WaitForTopWindow(L"Assistenze Alternative", launcher.pid());
-    ASSERT_NE(nullptr, alternatives);
-    EXPECT_TRUE(Answers(alternatives));
-    EXPECT_TRUE(Answers(main));
-    EXPECT_FALSE(WaitUntil([] { return uidriver::FindTopWindow(L"NorvelRapido") != nullptr; }, 1000));
-    EXPECT_EQ(0, PartFiles(folder.Path() / L"Norvelassist"));
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / L"Norvelassist" / L"NorvelRapido.exe"));
-    ::PostMessageW(alternatives, WM_CLOSE, 0, 0);
+
+    uidriver::Click(helpdesk);
+    AcceptClause(launcher.pid());
+    ASSERT_TRUE(WaitUntil([&] { return Downloading(main); }));
+    EXPECT_EQ(nullptr, uidriver::FindTopWindow(kTitle, launcher.pid()));  // no message box
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     DWORD code = 99;
-    ASSERT_TRUE(launcher.WaitForExit(code, 5000));
+    ASSERT_TRUE(launcher.WaitForExit(code, kEndsWithin));
     EXPECT_EQ(0u, code);
+    EXPECT_EQ(earlier, testsupport::ReadWholeFile(toolFolder / L"NorvelHelpdesk.exe"));
+    // The configuration and the earlier copy only: no part file, no other tool.
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(toolFolder), {}));
+    EXPECT_EQ(nullptr, uidriver::FindTopWindow(L"NorvelHelpdesk"));
 }
 
-// A tool the shell cannot start and a tool folder that cannot be made are told, in
-// boxes owned by the main window once it is there.
-TEST(EndToEnd, UnstartableToolAndFolderThatCannotBeMadeAreTold) {
+// A tool folder that cannot be made is told; a slow start-up shows the wait window,
+// closing it ends the program; a second start brings the first one's window forward.
+TEST(EndToEnd, FolderNotMadeSignOfLifeAndASecondStart) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
-    server.Serve(kAssistPath + "norvelassist.ini",
-                 "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=NorvelHelpdesk.exe\r\n");
-    server.Serve(kAssistPath + "NorvelHelpdesk.exe", "not a program");
-    testsupport::TempFolder folder(L"e2e-told");
+    server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
+    testsupport::TempFolder folder(L"e2e-life");
     {
         Launcher launcher((folder.Path() / L"missing").wstring());  // its parent does not exist
         EXPECT_EQ(L"Non è stato possibile creare la cartella per NorvelAssist", ReadBoxAndDismiss(launcher.pid()));
         HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
         ASSERT_NE(nullptr, main);
         EXPECT_EQ(nullptr, uidriver::FindChildByText(main, L"Helpdesk"));  // the start-up ended there
-        ::PostMessageW(main, WM_CLOSE, 0, 0);
-        DWORD code = 99;
-        EXPECT_TRUE(launcher.WaitForExit(code));
     }
-    Launcher launcher(folder.Path().wstring());
-    HWND main = uidriver::WaitForTopWindow(kMain, launcher.pid());
-    ASSERT_NE(nullptr, main);
-    uidriver::Click(uidriver::FindChildByText(main, L"Helpdesk"));
-    AcceptClause(launcher.pid());
-    HWND box = uidriver::WaitForMessageBox(kTitle, launcher.pid());
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ(main, ::GetWindow(box, GW_OWNER));
-    EXPECT_EQ(L"Non è stato possibile avviare il programma di assistenza.", uidriver::MessageBoxText(box));
-    uidriver::DismissMessageBox(box);
-}
-
-// A start-up that waits on a slow server shows the wait window, and closing it ends
-// the program; a second start while one runs brings that one's window to the front.
-TEST(EndToEnd, SlowStartShowsASignOfLifeAndASecondStartBringsTheFirstForward) {
-    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
-    server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
     server.SetAnswerDelay(2500);
-    testsupport::TempFolder folder(L"e2e-life");
     {
         const ULONGLONG started = ::GetTickCount64();
         Launcher launcher(folder.Path().wstring());
@@ -402,21 +335,16 @@ TEST(EndToEnd, SlowStartShowsASignOfLifeAndASecondStartBringsTheFirstForward) {
         ASSERT_NE(nullptr, wait);
         EXPECT_GE(::GetTickCount64() - started, 500u);
         EXPECT_NE(nullptr, uidriver::FindChildByText(wait, L"Connessione al server di assistenza in corso..."));
-        bool marquee = false;
-        for (HWND child : uidriver::Children(wait))
-            marquee |= uidriver::ClassName(child) == L"msctls_progress32" &&
-                       (::GetWindowLongW(child, GWL_STYLE) & PBS_MARQUEE) != 0;
-        EXPECT_TRUE(marquee);
+        const HWND bar = ::FindWindowExW(wait, nullptr, PROGRESS_CLASSW, nullptr);
+        EXPECT_TRUE(bar && (::GetWindowLongW(bar, GWL_STYLE) & PBS_MARQUEE));
         ::PostMessageW(wait, WM_CLOSE, 0, 0);
         DWORD code = 99;
         ASSERT_TRUE(launcher.WaitForExit(code, kEndsWithin));
-        EXPECT_EQ(nullptr, uidriver::FindTopWindow(kMain, launcher.pid()));
     }
     server.SetAnswerDelay(0);
     Launcher first(folder.Path().wstring());
     HWND main = uidriver::WaitForTopWindow(kMain, first.pid());
     ASSERT_NE(nullptr, main);
-    // Something else in front, as when the user switched away.
     platform::Window other(::CreateWindowExW(0, L"STATIC", L"altro programma", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                              300, 200, nullptr, nullptr, nullptr, nullptr));
     ::SetForegroundWindow(other.get());

@@ -115,11 +115,9 @@ void ClickWindow(HWND hwnd) {
 }
 
 void FinishFetches() {
-    const ULONGLONG start = ::GetTickCount64();
-    while (launcher::ToolDownloadRunning() && ::GetTickCount64() - start < 60000) {
+    for (const ULONGLONG end = ::GetTickCount64() + 60000; launcher::ToolDownloadRunning() && ::GetTickCount64() < end;
+         platform::ProcessPendingMessages())
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        platform::ProcessPendingMessages();
-    }
 }
 
 void ClickAndFinish(HWND hwnd) {

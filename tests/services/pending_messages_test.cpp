@@ -39,7 +39,6 @@ TEST(ProcessPendingMessages, DispatchesEveryWaitingMessageInOrderAndReturns) {
     EXPECT_EQ(seen, (std::vector<UINT>{WM_APP + 1, WM_APP + 2, WM_APP + 3}));
     platform::ProcessPendingMessages();  // an empty queue: returns at once
     EXPECT_EQ(seen.size(), 3u);
-
     // The windows' key filter sees each message first; what it takes is not dispatched.
     platform::SetMessageFilter([](const MSG& msg) { return msg.message == WM_APP + 2; });
     ::PostMessageW(window.get(), WM_APP + 1, 0, 0);
