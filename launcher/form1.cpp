@@ -35,14 +35,33 @@ Form1::~Form1() {
     // The alternatives window goes first: it may still be open. A fetch that was
     // never waited for is given up rather than waited out.
     form3_.reset();
-    cancelFetch_ = true;
+    EndFetch();
 }
 
 void Form1::OnLoadStarting() {
-    // The servers are asked while the window and its controls are made.
+    // The servers are asked while the window and its controls are made; the thread
+    // wakes the window thread's wait for it as soon as the outcome is there.
     ConfigFileName = L"norvelassist.ini";
+    EndFetch();
     cancelFetch_ = false;
-    fetch_ = std::async(std::launch::async, FetchConfiguration, CurrentDeployment(), ConfigFileName, &cancelFetch_);
+    std::promise<ConfigFetch> outcome;
+    fetch_ = outcome.get_future();
+    fetchThread_ = std::thread([this, outcome = std::move(outcome), deployment = CurrentDeployment(),
+                                name = ConfigFileName, windowThread = ::GetCurrentThreadId()]() mutable {
+        try {
+            outcome.set_value(FetchConfiguration(deployment, name, &cancelFetch_));
+        } catch (...) {
+            outcome.set_exception(std::current_exception());  // rethrown by the start-up
+        }
+        ::PostThreadMessageW(windowThread, WM_NULL, 0, 0);
+    });
+}
+
+// Gives up a fetch still running and waits for its thread (a few milliseconds).
+void Form1::EndFetch() {
+    if (!fetchThread_.joinable()) return;
+    if (fetch_.valid() && fetch_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) cancelFetch_ = true;
+    fetchThread_.join();
 }
 
 void Form1::OnLoad() {
@@ -65,9 +84,10 @@ void Form1::OnLoad() {
 // shows the wait window and answers the system meanwhile. False when the user
 // closed the wait window (the fetch is then given up).
 bool Form1::WaitForFetch() {
-    const auto showAt = std::chrono::steady_clock::now() + kSignOfLifeAfter;
+    // Shown on the timer's first tick (which may come a little early).
+    const auto showAt = std::chrono::steady_clock::now() + kSignOfLifeAfter - std::chrono::milliseconds(30);
     std::optional<WaitWindow> wait;
-    const UINT_PTR wakeUp = ::SetTimer(nullptr, 0, 15, nullptr);  // looks at the fetch between messages
+    const UINT_PTR wakeUp = ::SetTimer(nullptr, 0, static_cast<UINT>(kSignOfLifeAfter.count()), nullptr);
     forms::RunMessageLoop([&] {
         if (fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return false;
         if (wait && wait->Closed()) return false;
@@ -75,10 +95,9 @@ bool Form1::WaitForFetch() {
         return true;
     });
     ::KillTimer(nullptr, wakeUp);
-    if (fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return true;
-    cancelFetch_ = true;
-    fetch_.wait();
-    return false;
+    const bool done = fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    EndFetch();
+    return done;
 }
 
 // Shows the fetch's outcome in the start-up's order: the host, the site message, the

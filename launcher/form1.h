@@ -7,6 +7,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "forms/form.h"
 #include "launcher/config_fetch.h"
@@ -38,8 +39,11 @@ private:
     void PressToolButton(std::int16_t index);
     void PressOther();
 
+    void EndFetch();
+
     services::CancelFlag cancelFetch_{false};
     std::future<ConfigFetch> fetch_;  // started with each load, read by its start-up
+    std::thread fetchThread_;
     std::optional<ToolFetch> toolFetch_;
     std::unique_ptr<Form3> form3_;
     std::wstring shownHost_;  // the configured host whose name Label2 shows
