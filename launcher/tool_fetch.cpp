@@ -1,7 +1,5 @@
 #include "launcher/tool_fetch.h"
 
-#include <exception>
-
 #include "launcher/globals.h"
 #include "launcher/messages.h"
 #include "launcher/plain_file.h"
@@ -67,7 +65,7 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, std:
         checks.cancel = &cancel_;
         services::DownloadFile(url, localPath, &relay, checks);
         Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MatchesToolPin(localPath, sha256Pin)});
-    } catch (const std::exception&) {
+    } catch (...) {
         // Out of memory or the like: told as a failed download.
         Post(window, {Event::Finished, 0, {}, false});
     }
