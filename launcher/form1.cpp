@@ -178,18 +178,19 @@ void Form1::LaunchTool() {
         return;
     }
     const std::wstring localPath = LocalToolFolder + L"\\" + ToolExeName;
-    const std::wstring pin = services::ReadIni(config, section, L"sha256");
+    const ToolTrust trust = ReadToolTrust(config, section);
     if (IsPlainFile(localPath)) {
         // A copy without version information reads as an empty version: fetched again.
         const services::FileVersionRecord record = services::ReadFileVersion(localPath);
         const std::wstring required = services::ReadIni(config, section, L"versione");
-        // A pinned copy with the right version but other bytes is fetched again.
-        if (record.FileVersion == required && MatchesToolPin(localPath, pin)) {
+        // A copy with the right version but other bytes than the pin's, or not signed by
+        // a named publisher, is fetched again.
+        if (record.FileVersion == required && MeetsToolTrust(localPath, trust)) {
             StartTool(hwnd(), localPath);
             return;
         }
     }
-    toolFetch_->Start(ToolExeName, pin);
+    toolFetch_->Start(ToolExeName, trust);
 }
 
 }  // namespace launcher

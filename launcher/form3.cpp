@@ -47,10 +47,8 @@ void Form3::DownloadSelected() {
         platform::ShowMessage(kFileNotOnServer, 0, {}, hwnd());
         return;
     }
-    // Line k comes from section k + 3; its pin is read as the download starts.
-    const std::wstring pin =
-        services::ReadIni(LocalToolFolder + L"\\" + ConfigFileName, std::to_wstring(line + 3), L"sha256");
-    toolFetch_->Start(exeName, pin);
+    // Line k comes from section k + 3; its pin and publishers are read as the download starts.
+    toolFetch_->Start(exeName, ReadToolTrust(LocalToolFolder + L"\\" + ConfigFileName, std::to_wstring(line + 3)));
 }
 
 }  // namespace launcher

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "services/download.h"
 #include "services/probe.h"
+#include "services/publisher.h"
 
 namespace launcher {
 namespace {
@@ -36,7 +37,7 @@ ToolFetch::ToolFetch(forms::Form& window) : window_(window), progress_(window) {
 
 ToolFetch::~ToolFetch() { Cancel(); }
 
-void ToolFetch::Start(const std::wstring& exeName, const std::wstring& sha256Pin) {
+void ToolFetch::Start(const std::wstring& exeName, const ToolTrust& trust) {
     if (running_) return;
     // Without a server there is nothing to probe: a bare file name would be taken
     // for a host name.
@@ -48,10 +49,10 @@ void ToolFetch::Start(const std::wstring& exeName, const std::wstring& sha256Pin
     cancel_ = false;
     running_ = true;
     ++g_running;
-    worker_ = std::thread(&ToolFetch::Work, this, window_.hwnd(), ServerBaseUrl + exeName, localPath_, sha256Pin);
+    worker_ = std::thread(&ToolFetch::Work, this, window_.hwnd(), ServerBaseUrl + exeName, localPath_, trust);
 }
 
-void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, std::wstring sha256Pin) {
+void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, ToolTrust trust) {
     try {
         std::wstring probe = url;
         if (!services::HttpExists(probe, &cancel_)) {
@@ -61,10 +62,12 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, std:
         Post(window, {Event::Downloading, 0, {}, false});
         Relay relay(*this, window);
         services::DownloadChecks checks;
-        checks.sha256Pin = sha256Pin;
+        checks.sha256Pin = trust.sha256Pin;
+        if (!trust.publishers.empty())
+            checks.accept = [&trust](const std::wstring& file) { return services::SignedByPublisher(file, trust.publishers); };
         checks.cancel = &cancel_;
         services::DownloadFile(url, localPath, &relay, checks);
-        Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MatchesToolPin(localPath, sha256Pin)});
+        Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MeetsToolTrust(localPath, trust)});
     } catch (...) {
         // Out of memory or the like: told as a failed download.
         Post(window, {Event::Finished, 0, {}, false});

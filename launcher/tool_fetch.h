@@ -14,6 +14,7 @@
 
 #include "forms/form.h"
 #include "launcher/download_progress.h"
+#include "launcher/tool_start.h"
 #include "services/http_request.h"
 
 namespace launcher {
@@ -36,11 +37,11 @@ public:
     // controls and downloads it into LocalToolFolder, then hides them and starts the
     // copy on disk with the window as owner. A failed download leaves the previous
     // complete copy (if any), which is then started; nothing partial is ever on disk.
-    // With a `sha256Pin` only bytes with that digest replace the copy, and only a
-    // copy with that digest is started. When nothing can be started the user is told
+    // Only a download that meets `trust` (its pin, its publishers) replaces the copy,
+    // and only a copy that meets it is started. When nothing can be started the user is told
     // the download failed; when the server lacks the file (or no server answered at
     // start-up), "File inesistente sul Server". Ignored while a fetch runs.
-    void Start(const std::wstring& exeName, const std::wstring& sha256Pin);
+    void Start(const std::wstring& exeName, const ToolTrust& trust);
     // Stops a running fetch at once: the transfer ends, its part file is deleted, an
     // earlier copy stays as it was, the progress controls hide, nothing is started
     // and nothing told. False when no fetch ran.
@@ -59,7 +60,7 @@ private:
     };
     class Relay;
 
-    void Work(HWND window, std::wstring url, std::wstring localPath, std::wstring sha256Pin);
+    void Work(HWND window, std::wstring url, std::wstring localPath, ToolTrust trust);
     void Post(HWND window, Event event);
     void Stop();
 

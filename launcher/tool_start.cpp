@@ -3,12 +3,19 @@
 #include "launcher/messages.h"
 #include "launcher/shell_open.h"
 #include "platform/message_box.h"
+#include "services/config.h"
+#include "services/publisher.h"
 #include "services/sha256.h"
 
 namespace launcher {
 
-bool MatchesToolPin(const std::wstring& localPath, const std::wstring& sha256Pin) {
-    return sha256Pin.empty() || services::MatchesPin(services::FileSha256(localPath), sha256Pin);
+ToolTrust ReadToolTrust(const std::wstring& config, const std::wstring& section) {
+    return {services::ReadIni(config, section, L"sha256"), services::ReadIni(config, section, L"firmatario")};
+}
+
+bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust) {
+    return (trust.sha256Pin.empty() || services::MatchesPin(services::FileSha256(localPath), trust.sha256Pin)) &&
+           (trust.publishers.empty() || services::SignedByPublisher(localPath, trust.publishers));
 }
 
 void StartTool(HWND owner, const std::wstring& localPath) {
