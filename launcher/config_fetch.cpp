@@ -65,6 +65,7 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
         fetch.toolExes[i] = services::ReadIni(localConfig, section, L"eseguibile");
     }
     fetch.obsolete = services::ReadIni(localConfig, L"norvelassist", L"versione") != AppVersionText();
+    if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath())) fetch.update = ReadUpdateOffer(localConfig);
     return fetch;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "launcher/deployment.h"
+#include "launcher/self_update.h"
 #include "services/http_request.h"
 
 namespace launcher {
@@ -23,6 +24,9 @@ struct ConfigFetch {
     // program's version (major.minor.build, compared exactly).
     std::wstring toolNames[2], toolExes[2];
     bool obsolete = false;
+    // When obsolete: the configuration's offer of the new launcher, kept only when the
+    // running program's folder is writable (the update can be installed there).
+    std::optional<UpdateOffer> update;
     // The progress the download showed last (bar fill in twips, percentage text).
     std::optional<std::pair<int, std::wstring>> lastProgress;
 };

@@ -1,5 +1,6 @@
 #include "launcher/form1.h"
 
+#include <atomic>
 #include <chrono>
 
 #include "forms/message_loop.h"
@@ -9,6 +10,7 @@
 #include "launcher/messages.h"
 #include "launcher/plain_file.h"
 #include "launcher/shell_open.h"
+#include "launcher/single_instance.h"
 #include "launcher/tool_start.h"
 #include "launcher/wait_window.h"
 #include "platform/message_box.h"
@@ -73,11 +75,8 @@ void Form1::OnLoad() {
     GetLabel(kHostLabel).Click = [this] {
         ShellOpen(nullptr, SchemeFor(shownHost_) + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL);
     };
-    if (!WaitForFetch()) {
-        Unload();  // the user closed the wait window: the program ends
-        return;
-    }
-    StartUp();
+    // The program ends when the user closed the wait window, or after an update.
+    if (!WaitForFetch() || !StartUp()) Unload();
 }
 
 // Takes the thread's messages until the fetch is done, so that a slow start-up
@@ -101,8 +100,9 @@ bool Form1::WaitForFetch() {
 }
 
 // Shows the fetch's outcome in the start-up's order: the host, the site message, the
-// welcome text, the folder message, the tool buttons and the version message.
-void Form1::StartUp() {
+// welcome text, the folder message, the tool buttons and the version message (or the
+// update offer). False when an installed update runs instead of this program.
+bool Form1::StartUp() {
     const ConfigFetch fetch = fetch_.get();
     ServerBaseUrl = fetch.serverBaseUrl;
     shownHost_ = fetch.shownHost;
@@ -114,7 +114,7 @@ void Form1::StartUp() {
     LocalToolFolder = fetch.toolFolder;
     if (!fetch.folderReady) {
         platform::ShowMessage(kFolderNotCreated);
-        return;
+        return true;
     }
     if (fetch.lastProgress) DownloadProgress(*this).ShowProgress(fetch.lastProgress->first, fetch.lastProgress->second);
 
@@ -125,7 +125,14 @@ void Form1::StartUp() {
         left.SetTag(fetch.toolExes[0]);
         middle.SetCaption(fetch.toolNames[1]);
         middle.SetTag(fetch.toolExes[1]);
-        if (fetch.obsolete) platform::ShowMessage(kObsoleteVersion);
+        if (fetch.update) {
+            if (platform::AskYesNo(kUpdateOfferStart + fetch.update->version + kUpdateOfferEnd)) {
+                if (UpdateLauncher(*fetch.update)) return false;
+                platform::ShowMessage(kUpdateFailed);
+            }
+        } else if (fetch.obsolete) {
+            platform::ShowMessage(kObsoleteVersion);
+        }
     } else {
         platform::ShowMessage(kConfigUnreachable);
         left.SetCaption(L"HELP");
@@ -133,6 +140,40 @@ void Form1::StartUp() {
         middle.SetCaption(L"SOS");
         middle.SetTag(L"SplashtopSOS.exe");
     }
+    return true;
+}
+
+// Downloads and installs the offered launcher while the wait window shows the
+// progress (closing it gives the download up), then starts it. True when the new
+// launcher runs; false when nothing changed.
+bool Form1::UpdateLauncher(const UpdateOffer& offer) {
+    const std::wstring program = RunningProgramPath();
+    WaitWindow wait;
+    wait.ShowDownload();
+    WaitWindow::Progress progress(wait);
+    services::CancelFlag cancel{false};
+    std::atomic<bool> done{false};
+    bool installed = false;
+    std::thread worker([&, windowThread = ::GetCurrentThreadId()] {
+        try {
+            installed = InstallUpdate(offer, ServerBaseUrl, program, &progress, &cancel);
+        } catch (...) {
+            installed = false;  // told as a failed update
+        }
+        done = true;
+        ::PostThreadMessageW(windowThread, WM_NULL, 0, 0);
+    });
+    forms::RunMessageLoop([&] {
+        if (wait.Closed()) cancel = true;
+        return !done;
+    });
+    worker.join();
+    if (!installed) return false;
+    // The new program is the first launcher now: this one ends without a window.
+    LetAnotherLauncherStart();
+    if (ShellOpen(nullptr, program, SW_SHOWNORMAL)) return true;
+    RollBackUpdate(program);
+    return false;
 }
 
 bool Form1::OnEscape() { return toolFetch_ && toolFetch_->Cancel(); }

@@ -34,7 +34,8 @@ protected:
 
 private:
     bool WaitForFetch();
-    void StartUp();
+    bool StartUp();
+    bool UpdateLauncher(const UpdateOffer& offer);
     bool ShowAcceptanceDialog();
     void PressToolButton(std::int16_t index);
     void PressOther();

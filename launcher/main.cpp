@@ -10,6 +10,7 @@
 #include "launcher/form1.h"
 #include "launcher/guarded_run.h"
 #include "launcher/register_controls.h"
+#include "launcher/self_update.h"
 #include "launcher/single_instance.h"
 #include "platform/message_box.h"
 
@@ -25,6 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             launcher::BringRunningLauncherToFront();
             return 0;
         }
+        launcher::RemoveOldProgramSoon();  // left by the update that started this program
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&controls);
         launcher::RegisterControls();

@@ -14,6 +14,12 @@ inline constexpr wchar_t kDownloadFailed[] =
     L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
 inline constexpr wchar_t kToolNotStarted[] = L"Non è stato possibile avviare il programma di assistenza.";
 inline constexpr wchar_t kUnexpectedError[] = L"Si è verificato un errore imprevisto. Riprovare più tardi.";
+inline constexpr wchar_t kUpdateFailed[] =
+    L"Non è stato possibile aggiornare il programma di assistenza. Riprovare più tardi.";
+// The update offer: kUpdateOfferStart + the announced version + kUpdateOfferEnd.
+inline constexpr wchar_t kUpdateOfferStart[] = L"È disponibile la versione ";
+inline constexpr wchar_t kUpdateOfferEnd[] = L" del programma di assistenza. Installarla ora?";
+inline constexpr wchar_t kDownloading[] = L"Attendere prego, download in corso...";
 inline constexpr wchar_t kConnecting[] = L"Connessione al server di assistenza in corso...";
 
 inline constexpr wchar_t kWelcomeText[] =

@@ -6,6 +6,7 @@ namespace {
 constexpr wchar_t kMutexName[] = L"Local\\NorvelAssist.Launcher";
 constexpr wchar_t kClass[] = L"NorvelAssistInstance";
 constexpr UINT kBringToFront = WM_APP + 1;
+SingleInstance* g_first = nullptr;  // this process's instance, when it is the first
 
 // The launcher's window in front of its others (a dialog or message box over the
 // main window, the wait window during start-up): the first visible top-level
@@ -29,10 +30,19 @@ SingleInstance::SingleInstance() {
     if (!first_) return;
     RegisterClassOnce(kClass, 0);
     CreateFor(kClass, L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE);
+    g_first = this;
 }
 
-SingleInstance::~SingleInstance() {
+SingleInstance::~SingleInstance() { Release(); }
+
+void SingleInstance::Release() {
+    if (g_first == this) g_first = nullptr;
     if (hwnd()) ::DestroyWindow(hwnd());
+    mutex_.reset();
+}
+
+void LetAnotherLauncherStart() {
+    if (g_first) g_first->Release();
 }
 
 LRESULT SingleInstance::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

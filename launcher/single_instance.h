@@ -15,6 +15,7 @@ public:
     ~SingleInstance() override;
 
     bool IsFirst() const noexcept { return first_; }
+    void Release();  // the mutex and the message window go
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -23,6 +24,10 @@ private:
     platform::File mutex_;
     bool first_ = false;
 };
+
+// Lets the next start run as the first launcher (the update's new program): the
+// running launcher gives up its mutex and message window.
+void LetAnotherLauncherStart();
 
 // For a later start: asks the running launcher (waiting up to two seconds for it to
 // make its message window) to bring its front window forward. False when none was

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "launcher/messages.h"
 #include "platform/message_box.h"
@@ -42,12 +43,12 @@ WaitWindow::WaitWindow() {
     CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - w) / 2, (screen.cy - h) / 2, w, h,
               nullptr);
     if (!hwnd()) return;
-    const HWND text = ::CreateWindowExW(0, L"STATIC", kConnecting, WS_CHILD | WS_VISIBLE | SS_CENTER, margin, textTop,
+    text_ = ::CreateWindowExW(0, L"STATIC", kConnecting, WS_CHILD | WS_VISIBLE | SS_CENTER, margin, textTop,
                                         width - 2 * margin, Scaled(kTextHeight), hwnd(), nullptr, instance, nullptr);
-    if (font_) ::SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    const HWND bar = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_MARQUEE, margin, barTop,
+    if (font_) ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    bar_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_MARQUEE, margin, barTop,
                                        width - 2 * margin, Scaled(kBarHeight), hwnd(), nullptr, instance, nullptr);
-    ::SendMessageW(bar, PBM_SETMARQUEE, TRUE, 30);
+    ::SendMessageW(bar_, PBM_SETMARQUEE, TRUE, 30);
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());
     ::UpdateWindow(hwnd());
@@ -55,6 +56,18 @@ WaitWindow::WaitWindow() {
 
 WaitWindow::~WaitWindow() {
     if (hwnd()) ::DestroyWindow(hwnd());
+}
+
+void WaitWindow::ShowDownload() {
+    ::SetWindowTextW(text_, kDownloading);
+    ::SendMessageW(bar_, PBM_SETMARQUEE, FALSE, 0);
+    ::SetWindowLongW(bar_, GWL_STYLE, ::GetWindowLongW(bar_, GWL_STYLE) & ~PBS_MARQUEE);
+    ::SendMessageW(bar_, PBM_SETRANGE32, 0, 100);
+    ::SendMessageW(bar_, PBM_SETPOS, 0, 0);
+}
+
+void WaitWindow::Progress::ShowProgress(int, const std::wstring& percentText) {
+    ::PostMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(std::wcstol(percentText.c_str(), nullptr, 10)), 0);
 }
 
 void WaitWindow::Paint(HDC dc) const {

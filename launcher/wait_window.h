@@ -1,10 +1,12 @@
 // The sign of life of a slow start-up: a small window with the application's title,
 // the top of the banner, "Connessione al server di assistenza in corso..." and a
 // marquee bar, shown while the servers are asked. The user may close it to give up.
+// It also shows the download of the launcher's own update.
 #pragma once
 
 #include "forms/window_base.h"
 #include "platform/handles.h"
+#include "services/download.h"
 
 namespace launcher {
 
@@ -15,6 +17,11 @@ public:
 
     // True once the user closed it (the window is then gone).
     bool Closed() const noexcept { return closed_; }
+
+    // Turns it into a download's window: "Attendere prego, download in corso..." and
+    // a bar that ShowProgress, from any thread, moves.
+    void ShowDownload();
+    class Progress;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -27,6 +34,19 @@ private:
     platform::Font font_;
     int bannerHeight_ = 0;  // on screen, in pixels
     bool closed_ = false;
+    HWND text_ = nullptr;
+    HWND bar_ = nullptr;
+};
+
+// The download's progress on the window's bar, posted (the bar's thread may be
+// waiting for the download's).
+class WaitWindow::Progress : public services::ProgressDisplay {
+public:
+    explicit Progress(const WaitWindow& window) : bar_(window.bar_) {}
+    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override;
+
+private:
+    HWND bar_;
 };
 
 }  // namespace launcher

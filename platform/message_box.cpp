@@ -27,6 +27,15 @@ void ShowMessage(const std::wstring& text, UINT icon, const std::wstring& title,
     ::MessageBoxW(owner ? owner : ::GetActiveWindow(), text.c_str(), shownTitle.c_str(), MB_OK | icon | MB_TASKMODAL);
 }
 
+bool AskYesNo(const std::wstring& text, HWND owner) {
+    if (Sink()) {
+        Sink()(text, AppTitle(), MB_ICONQUESTION);
+        return false;
+    }
+    return ::MessageBoxW(owner ? owner : ::GetActiveWindow(), text.c_str(), AppTitle().c_str(),
+                         MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
+}
+
 MessageSink ReplaceMessageBox(MessageSink sink) {
     MessageSink previous = std::move(Sink());
     Sink() = std::move(sink);

@@ -21,7 +21,12 @@ using MessageSink = std::function<void(const std::wstring& text, const std::wstr
 // application's title.
 void ShowMessage(const std::wstring& text, UINT icon = 0, const std::wstring& title = {}, HWND owner = nullptr);
 
-// Sends every later ShowMessage to `sink` instead of the screen; an empty sink puts
+// Asks a question with Yes and No buttons (question icon, the application's title),
+// owned like ShowMessage's box; true for Yes. A sink records the question (icon
+// MB_ICONQUESTION) and it counts as answered No.
+bool AskYesNo(const std::wstring& text, HWND owner = nullptr);
+
+// Sends every later ShowMessage and AskYesNo to `sink` instead of the screen; an empty sink puts
 // the real message box back. Returns the sink that was in place.
 MessageSink ReplaceMessageBox(MessageSink sink);
 

@@ -357,6 +357,58 @@ TEST(EndToEnd, FolderNotMadeSignOfLifeAndASecondStart) {
     EXPECT_EQ(nullptr, uidriver::FindTopWindow(kMain, second.pid()));
 }
 
+// The launcher's own update, run from a copy of the program in a scratch folder:
+// "No" changes nothing; a wrong pin and a wrong file version are told and change
+// nothing; "Yes" installs the next version, which starts and removes the ".old".
+TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
+    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
+    server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
+    const std::string next = testsupport::ReadWholeFile(WinePath(NORVEL_ASSIST_NEXT_EXE));
+    const std::string pin = testsupport::ReadWholeFile(WinePath(NORVEL_ASSIST_NEXT_EXE ".sha256")).substr(0, 64);
+    server.Serve(kAssistPath + "NorvelAssistNext.exe", next);
+    testsupport::TempFolder folder(L"e2e-update");
+    const auto program = folder.Path() / L"NorvelAssist.exe";
+    std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), program);
+    const std::string current = testsupport::ReadWholeFile(program);
+    const struct {
+        std::string version, pin;
+        int answer;
+    } cases[] = {{"3.0.1", pin, IDNO}, {"3.0.1", std::string(64, '0'), IDYES}, {"3.0.2", pin, IDYES}, {"3.0.1", pin, IDYES}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version + " " + c.pin);
+        server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=" + c.version +
+                                                           "\r\neseguibile=NorvelAssistNext.exe\r\nsha256=" + c.pin);
+        Launcher launcher(folder.Path().wstring(), program.wstring());
+        HWND offer = uidriver::WaitForMessageBox(kTitle, launcher.pid());
+        ASSERT_NE(nullptr, offer);
+        EXPECT_EQ(L"È disponibile la versione " + platform::FromUtf8(c.version) +
+                      L" del programma di assistenza. Installarla ora?",
+                  uidriver::MessageBoxText(offer));
+        ::PostMessageW(offer, WM_COMMAND, c.answer, 0);
+        ASSERT_TRUE(uidriver::WaitUntilGone(offer, kEndsWithin));
+        const bool installs = c.answer == IDYES && c.pin == pin && c.version == "3.0.1";
+        DWORD code = 99;
+        if (installs) {
+            ASSERT_TRUE(launcher.WaitForExit(code) && code == 0);  // without a window of its own
+        }
+        if (c.answer == IDYES && !installs) {
+            EXPECT_EQ(L"Non è stato possibile aggiornare il programma di assistenza. Riprovare più tardi.",
+                      ReadBoxAndDismiss(launcher.pid()));
+        }
+        HWND main = uidriver::WaitForTopWindow(kMain);
+        ASSERT_NE(nullptr, main);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(main, &pid);
+        EXPECT_EQ(installs, pid != launcher.pid());
+        EXPECT_TRUE((installs ? next : current) == testsupport::ReadWholeFile(program));
+        // The program and the tool folder only: no ".old" (once the new program runs), no download.
+        EXPECT_TRUE(WaitUntil([&] { return std::distance(std::filesystem::directory_iterator(folder.Path()), {}) == 2; }));
+        const platform::File process(::OpenProcess(SYNCHRONIZE, FALSE, pid));
+        ::PostMessageW(main, WM_CLOSE, 0, 0);
+        ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.get(), 10000));
+    }
+}
+
 // Points the prefix's Internet Settings at a proxy for the scope of a test, as a
 // company's network sets them (the test prefix has no proxy of its own).
 class SystemProxy {

@@ -328,28 +328,21 @@ TEST_F(Launch, UnexpectedErrorIsToldWithoutItsRawText) {
     EXPECT_EQ((std::vector<std::wstring>{L"Si è verificato un errore imprevisto. Riprovare più tardi."}), messages);
 }
 
+std::string SignedTool(const char* name) {
+    return testsupport::ReadWholeFile(std::filesystem::path(NORVEL_SIGNED_TOOLS_DIR) / name);
+}
+
 // The test root trusted in this prefix (the current user's Root store) for the scope.
-class TrustedTestRoot {
-public:
+struct TrustedTestRoot {
     TrustedTestRoot() {
         const std::string der = SignedTool("trusted-root.der");
-        if (store_)
-            ::CertAddEncodedCertificateToStore(store_, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
-                                               static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING, &added_);
-        if (store_) ::CertControlStore(store_, 0, CERT_STORE_CTRL_COMMIT, nullptr);  // seen by the chain engine
+        ::CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+                                           static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING, &added);
+        ::CertControlStore(store, 0, CERT_STORE_CTRL_COMMIT, nullptr);  // seen by the chain engine
     }
-    ~TrustedTestRoot() {
-        if (added_) ::CertDeleteCertificateFromStore(added_);
-        if (store_) ::CertCloseStore(store_, 0);
-    }
-    bool Added() const { return added_ != nullptr; }
-    static std::string SignedTool(const char* name) {
-        return testsupport::ReadWholeFile(std::filesystem::path(NORVEL_SIGNED_TOOLS_DIR) / name);
-    }
-
-private:
-    HCERTSTORE store_ = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
-    PCCERT_CONTEXT added_ = nullptr;
+    ~TrustedTestRoot() { ::CertDeleteCertificateFromStore(added), ::CertCloseStore(store, 0); }
+    HCERTSTORE store = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+    PCCERT_CONTEXT added = nullptr;
 };
 
 // A tool section's "firmatario" (two names, either case): only a copy with a valid
@@ -357,39 +350,31 @@ private:
 // "sha256" must hold too when given, and a local copy that fails is fetched again.
 TEST_F(Launch, OnlyANamedPublishersCopyIsKeptAndStarted) {
     TrustedTestRoot root;
-    ASSERT_TRUE(root.Added());
-    const std::string unsignedPin = DemoPin("NorvelHelpdesk");  // the digest of the tool as built
-    struct Case {
+    ASSERT_NE(nullptr, root.added);
+    const struct {
         const char *served, *local;
-        std::string pin;
-        const char* started;  // the copy started, or nullptr when refused
-    } const cases[] = {
-        {"right.exe", nullptr, "", "right.exe"},        {"altered.exe", nullptr, "", nullptr},
-        {"unsigned.exe", nullptr, "", nullptr},         {"other.exe", nullptr, "", nullptr},
-        {"stranger.exe", nullptr, "", nullptr},         {"right.exe", nullptr, unsignedPin, nullptr},
-        {"unsigned.exe", nullptr, unsignedPin, nullptr}, {"right.exe", "other.exe", "", "right.exe"},
-        {"other.exe", "right.exe", "", "right.exe"},
-    };
+        std::string pin;  // the digest of the tool as built: right for unsigned.exe only
+        bool started;
+    } cases[] = {{"right.exe", nullptr, "", true},      {"altered.exe", nullptr, "", false},
+                 {"unsigned.exe", nullptr, "", false},  {"other.exe", nullptr, "", false},
+                 {"stranger.exe", nullptr, "", false},  {"right.exe", nullptr, DemoPin("NorvelHelpdesk"), false},
+                 {"right.exe", "other.exe", "", true}};
     StartWith(Config("NorvelHelpdesk.exe", "5.2.0.1"));
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.served) + " over " + (c.local ? c.local : "nothing") + " pin " + c.pin);
         messages.clear();
-        starts.clear();
         ServeConfig(primary, Config("NorvelHelpdesk.exe", "5.2.0.1\r\nfirmatario=Altro Editore; norvelassist TEST publisher" +
                                                              (c.pin.empty() ? "" : "\r\nsha256=" + c.pin)));
         launcher::Form1 window;
         window.Load();
         ::DeleteFileW(Local(L"NorvelHelpdesk.exe").c_str());
-        if (c.local) testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), TrustedTestRoot::SignedTool(c.local));
-        primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", TrustedTestRoot::SignedTool(c.served));
+        if (c.local) testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), SignedTool(c.local));
+        primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", SignedTool(c.served));
         std::string startedContent;
-        launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show) {
-            starts.push_back({owner, file, show});
-            startedContent = testsupport::ReadWholeFile(file);
-        });
+        launcher::ReplaceShellOpen([&](HWND, const std::wstring& file, int) { startedContent = testsupport::ReadWholeFile(file); });
         OnNextShow(Accept);
         ClickAndFinish(window.GetButton(L"qvButtons_H4").Handle());
-        EXPECT_TRUE((c.started ? TrustedTestRoot::SignedTool(c.started) : "") == startedContent);
+        EXPECT_TRUE((c.started ? SignedTool("right.exe") : "") == startedContent);
         EXPECT_EQ(c.started ? std::vector<std::wstring>{} : std::vector<std::wstring>{kDownloadFailed}, messages);
     }
 }

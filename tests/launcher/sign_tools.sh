@@ -1,12 +1,6 @@
 #!/bin/sh
-# sign_tools.sh TOOL.exe OUT_DIR: the publishers' test certificates, made with
-# openssl, and copies of TOOL signed with osslsigncode, in OUT_DIR:
-#   trusted-root.der   root "NorvelAssist Test Root" (the test trusts it in its prefix)
-#   right.exe          signed by "NorvelAssist Test Publisher" under that root
-#   other.exe          signed by "Other Publisher" under that root
-#   stranger.exe       signed by a "NorvelAssist Test Publisher" under a root nobody trusts
-#   altered.exe        right.exe with one byte of its code changed
-#   unsigned.exe       TOOL as built
+# sign_tools.sh TOOL.exe OUT_DIR: test roots and publishers made with openssl, TOOL signed
+# with osslsigncode (right/other/stranger.exe), altered after signing, or left unsigned.
 set -eu
 tool=$(realpath "$1") out=$2
 mkdir -p "$out"

@@ -1,0 +1,102 @@
+#include "launcher/self_update.h"
+
+#include <windows.h>
+
+#include "launcher/plain_file.h"
+#include "platform/background.h"
+#include "platform/handles.h"
+#include "services/config.h"
+#include "services/publisher.h"
+#include "services/versione.h"
+
+namespace launcher {
+namespace {
+
+// "a.b.c" of a four-part version text "a.b.c.d".
+std::wstring FirstThreeNumbers(const std::wstring& version) {
+    const std::size_t third = version.rfind(L'.');
+    return third == std::wstring::npos ? version : version.substr(0, third);
+}
+
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+
+}  // namespace
+
+std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config) {
+    const std::wstring section = L"norvelassist";
+    UpdateOffer offer{services::ReadIni(config, section, L"versione"), services::ReadIni(config, section, L"eseguibile"),
+                      ReadToolTrust(config, section)};
+    if (!IsPlainFileName(offer.exeName) || (offer.trust.sha256Pin.empty() && offer.trust.publishers.empty()))
+        return std::nullopt;
+    return offer;
+}
+
+std::wstring RunningProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring OldProgramPath(const std::wstring& program) { return program + L".old"; }
+
+bool ProgramFolderIsWritable(const std::wstring& program) {
+    const std::wstring probe = FolderOf(program) + L"\\norvelassist-" + std::to_wstring(::GetCurrentProcessId()) + L".probe";
+    const platform::File file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    return static_cast<bool>(file);
+}
+
+bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, const std::wstring& program,
+                   services::ProgressDisplay* progress, const services::CancelFlag* cancel) {
+    // The new file is received under a name of its own beside the program, so the
+    // final moves stay on one volume.
+    const std::wstring received = program + L".update";
+    ::DeleteFileW(received.c_str());
+    services::DownloadChecks checks;
+    checks.sha256Pin = offer.trust.sha256Pin;
+    checks.accept = [&offer](const std::wstring& file) {
+        return (offer.trust.publishers.empty() || services::SignedByPublisher(file, offer.trust.publishers)) &&
+               FirstThreeNumbers(services::ReadFileVersion(file).FileVersion) == offer.version;
+    };
+    checks.cancel = cancel;
+    services::DownloadFile(serverBaseUrl + offer.exeName, received, progress, checks);
+    if (!IsPlainFile(received)) return false;  // a failed check left nothing
+    // A running program can be renamed, not overwritten.
+    const std::wstring old = OldProgramPath(program);
+    if (!::MoveFileExW(program.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        ::DeleteFileW(received.c_str());
+        return false;
+    }
+    if (!::MoveFileExW(received.c_str(), program.c_str(), 0)) {
+        ::MoveFileExW(old.c_str(), program.c_str(), 0);
+        ::DeleteFileW(received.c_str());
+        return false;
+    }
+    return true;
+}
+
+void RollBackUpdate(const std::wstring& program) {
+    ::DeleteFileW(program.c_str());
+    ::MoveFileExW(OldProgramPath(program).c_str(), program.c_str(), 0);
+}
+
+void RemoveOldProgramSoon() {
+    const std::wstring old = OldProgramPath(RunningProgramPath());
+    if (::GetFileAttributesW(old.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    platform::RunInBackground([old] {
+        // The program that started this one ends a moment after; until then its file
+        // cannot be deleted.
+        for (int attempt = 0; attempt < 150 && !::DeleteFileW(old.c_str()); ++attempt) {
+            if (::GetLastError() == ERROR_FILE_NOT_FOUND) return;
+            ::Sleep(200);
+        }
+    });
+}
+
+}  // namespace launcher

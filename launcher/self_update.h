@@ -1,0 +1,48 @@
+// The launcher's own update: a configuration that announces another version of the
+// launcher, with the file to install ("eseguibile" of section "norvelassist") and
+// how to check it ("sha256", "firmatario"), is offered at start-up; the new program
+// is downloaded beside the running one, checked, and put in its place.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "launcher/tool_start.h"
+#include "services/download.h"
+
+namespace launcher {
+
+struct UpdateOffer {
+    std::wstring version;  // "versione": the first three numbers of the new file's version
+    std::wstring exeName;  // "eseguibile": a plain file name on the tools' server and path
+    ToolTrust trust;       // at least one of the two is given
+};
+
+// The offer section "norvelassist" of the configuration makes, if any: "eseguibile"
+// a plain file name and at least one of "sha256" and "firmatario".
+std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config);
+
+// The running program's path, and the name it is moved to while its successor
+// takes its place: the same path + ".old".
+std::wstring RunningProgramPath();
+std::wstring OldProgramPath(const std::wstring& program);
+
+// True when the user may create (and delete) files in the program's folder: not so
+// under Program Files without administrator rights.
+bool ProgramFolderIsWritable(const std::wstring& program);
+
+// Downloads the offer from `serverBaseUrl` beside `program` (showing `progress`),
+// checks its pin and/or publisher and that its file version begins with the
+// offer's version, renames `program` to its ".old" name and moves the new file to
+// `program`. True when the new program is in place; false when any step failed,
+// with `program` as it was and no file of the attempt left behind.
+bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, const std::wstring& program,
+                   services::ProgressDisplay* progress, const services::CancelFlag* cancel = nullptr);
+// Undoes an installed update: the new file goes, the ".old" takes its name back.
+void RollBackUpdate(const std::wstring& program);
+
+// Deletes the ".old" a finished update left beside the running program, waiting
+// for the old program to end (up to half a minute) on a thread of the pool.
+void RemoveOldProgramSoon();
+
+}  // namespace launcher
