@@ -238,6 +238,8 @@ protected:
     void OnClick() override;
     // The default action a screen reader posted: a click through the same path as a real one.
     void OnDefaultAction() override;
+    // Repaints in the look the system now asks for (high contrast on or off).
+    void OnSystemLookChanged() override;
     void OnDblClick() override;
     void OnKeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void OnKeyPress(std::int16_t& keyAscii) override;
@@ -264,6 +266,8 @@ private:
     // from ChooseFace and ChooseFinish (painters/style_rules.h).
     void PaintStyle(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result);
     PainterInputs ReadPainterInputs() const;
+    // High contrast: a frame of `colour` two pixels wide along the window's edge.
+    void FrameHover(std::int32_t colour);
     // False when the face fill left PaintResult at 0: the painter stops at once.
     bool FillFaceAndCaption(FaceChoice& choice, FaceState& faceState, PaintResult& result);
     void FinishPainting(const PainterFinish& finish, PainterPoints& points, BorderColors& colors, FaceState& faceState,

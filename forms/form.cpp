@@ -7,6 +7,7 @@
 #include "forms/colors.h"
 #include "forms/screen_pointer.h"
 #include "forms/twips.h"
+#include "platform/high_contrast.h"
 #include "platform/pending_messages.h"
 #include "platform/screen.h"
 
@@ -186,7 +187,7 @@ CommandButton& Form::GetCommandButton(const std::wstring& name) { return Get<Com
 HostedButton& Form::GetButton(const std::wstring& name) { return Get<ButtonSlot>(name).Button(); }
 
 void Form::PaintBackground(HDC dc, const RECT& area) const {
-    ::FillRect(dc, &area, backBrush_.get());
+    ::FillRect(dc, &area, platform::HighContrastOn() ? ::GetSysColorBrush(COLOR_WINDOW) : backBrush_.get());
     if (!picture_) return;
     platform::MemoryDC source(::CreateCompatibleDC(dc));
     platform::ScopedSelect select(source.get(), picture_.get());
@@ -288,8 +289,21 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
+            if (platform::HighContrastOn()) {
+                ::SetBkColor(reinterpret_cast<HDC>(wp), ::GetSysColor(COLOR_WINDOW));
+                ::SetTextColor(reinterpret_cast<HDC>(wp), ::GetSysColor(COLOR_WINDOWTEXT));
+                return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_WINDOW));
+            }
             ::SetBkColor(reinterpret_cast<HDC>(wp), ToRgb(description_.backColor));
             return reinterpret_cast<LRESULT>(backBrush_.get());
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            // Top-level windows hear of it; the controls are told, then all is repainted.
+            platform::RefreshHighContrast();
+            for (auto& c : controls_) ::SendMessageW(c->Handle(), msg, wp, lp);
+            ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_SETCURSOR:
             if (ShowsScreenPointer()) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));

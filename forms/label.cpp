@@ -1,5 +1,7 @@
 #include "forms/label.h"
 
+#include "platform/high_contrast.h"
+
 #include "forms/colors.h"
 #include "forms/control_font.h"
 #include "forms/form.h"
@@ -61,29 +63,40 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 void Label::Paint(HDC dc) {
     RECT client{};
     ::GetClientRect(hwnd(), &client);
-    if (transparent_) {
+    if (transparent_ && !platform::HighContrastOn())
         Parent().PaintUnder(dc, *this);
-    } else {
-        platform::Brush back(::CreateSolidBrush(backColor_));
-        ::FillRect(dc, &client, back.get());
-    }
+    else
+        FillBack(dc, client);
     DrawCaption(dc, client);
 }
 
 void Label::PaintUnder(HDC dc) const {
     if (!Visible()) return;
     const RECT r = PixelBounds();
-    if (!transparent_) {
-        platform::Brush back(::CreateSolidBrush(backColor_));
-        ::FillRect(dc, &r, back.get());
-    }
+    if (!transparent_ || platform::HighContrastOn()) FillBack(dc, r);
     DrawCaption(dc, r);
+}
+
+// In high contrast every label is opaque in the window colour, so that its text
+// shows on a picture too.
+void Label::FillBack(HDC dc, const RECT& r) const {
+    if (platform::HighContrastOn()) {
+        ::FillRect(dc, &r, ::GetSysColorBrush(COLOR_WINDOW));
+        return;
+    }
+    platform::Brush back(::CreateSolidBrush(backColor_));
+    ::FillRect(dc, &r, back.get());
 }
 
 void Label::DrawCaption(HDC dc, const RECT& r) const {
     platform::ScopedSelect font(dc, font_.get());
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, ::IsWindowEnabled(hwnd()) ? foreColor_ : ::GetSysColor(COLOR_GRAYTEXT));
+    COLORREF colour = foreColor_;
+    if (!::IsWindowEnabled(hwnd()))
+        colour = ::GetSysColor(COLOR_GRAYTEXT);
+    else if (platform::HighContrastOn())
+        colour = ::GetSysColor(link_ ? COLOR_HOTLIGHT : COLOR_WINDOWTEXT);
+    ::SetTextColor(dc, colour);
     RECT area = r;
     ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
                 align_ | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);

@@ -31,6 +31,7 @@ protected:
 
 private:
     void Paint(HDC dc);
+    void FillBack(HDC dc, const RECT& r) const;
     void DrawCaption(HDC dc, const RECT& r) const;
 
     std::wstring caption_;

@@ -1,5 +1,7 @@
 #include "forms/user_control.h"
 
+#include "platform/high_contrast.h"
+
 #include "forms/form.h"
 
 #include <stdexcept>
@@ -200,6 +202,12 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kDefaultActionMessage:
         if (created_ && !terminated_) OnDefaultAction();
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        platform::RefreshHighContrast();
+        if (created_ && !terminated_) OnSystemLookChanged();
+        break;
     case WM_ERASEBKGND:
         return 1;  // the control paints every pixel itself
     case WM_PAINT: {

@@ -138,6 +138,9 @@ protected:
     // The left button was pressed and released on the control.
     virtual void OnClick() {}
     virtual void OnDefaultAction() {}
+    // The system's colours or high-contrast setting changed (WM_SYSCOLORCHANGE,
+    // WM_SETTINGCHANGE, WM_THEMECHANGED, which the forms pass on to their controls).
+    virtual void OnSystemLookChanged() {}
     // Arrives in place of the second click of a double click.
     virtual void OnDblClick() {}
     virtual void OnKeyDown(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode, (void)shift; }

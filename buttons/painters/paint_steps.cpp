@@ -1,16 +1,46 @@
 // The steps every style painter takes on the control, around its own decisions
 // (style_rules.h): read the inputs, fill the face and draw the caption, then carry
 // out rings, corner pixels, region outline and focus mark.
+#include "buttons/painters/high_contrast.h"
 #include "buttons/painters/style_rules.h"
 #include "buttons/qvbuttons_h.h"
+#include "platform/high_contrast.h"
 
 namespace buttons {
 
 void qvButtons_H::PaintStyle(PainterPoints& points, BorderColors& colors, FaceState& faceState, PaintResult& result) {
     const PainterInputs in = ReadPainterInputs();
+    if (platform::HighContrastOn()) {
+        // The style's own geometry in the system's colours; hover is a frame.
+        const SystemPalette palette = SystemPalette::Current();
+        FaceChoice choice = HighContrastFace(in, ChooseFace(in), palette);
+        if (!FillFaceAndCaption(choice, faceState, result)) return;
+        PainterFinish finish = HighContrastFinish(in, ChooseFinish(in, choice.face, faceState), choice.face, palette);
+        const bool focus = finish.drawFocus;
+        finish.drawFocus = false;
+        FinishPainting(finish, points, colors, faceState, result);
+        if (in.hovering) FrameHover(palette.hotLight);
+        if (focus) DrawFocusIndicator(finish.focusColour, true, finish.focusCaption, points);
+        return;
+    }
     FaceChoice choice = ChooseFace(in);
     if (!FillFaceAndCaption(choice, faceState, result)) return;
     FinishPainting(ChooseFinish(in, choice.face, faceState), points, colors, faceState, result);
+}
+
+void qvButtons_H::FrameHover(std::int32_t colour) {
+    HDC dc = backBuffer_.dc();
+    const platform::Brush brush(::CreateSolidBrush(static_cast<COLORREF>(colour)));
+    if (OuterEdgeRegion) {
+        ::FrameRgn(dc, OuterEdgeRegion.get(), brush.get(), 2, 2);
+    } else {
+        const RECT all{0, 0, ScaleWidthPixels(), ScaleHeightPixels()};
+        const RECT inner{2, 2, all.right - 2, all.bottom - 2};
+        platform::Region frame(::CreateRectRgnIndirect(&all));
+        const platform::Region hole(::CreateRectRgnIndirect(&inner));
+        ::CombineRgn(frame.get(), frame.get(), hole.get(), RGN_DIFF);
+        ::FillRgn(dc, frame.get(), brush.get());
+    }
 }
 
 PainterInputs qvButtons_H::ReadPainterInputs() const {

@@ -3,6 +3,7 @@
 #include "buttons/painters/colour.h"
 #include "buttons/render/caption_layout.h"
 #include "buttons/qvbuttons_h.h"
+#include "platform/high_contrast.h"
 
 namespace buttons {
 
@@ -17,6 +18,11 @@ CaptionPlan PlanCaption(const CaptionInputs& in, int32_t face, int32_t altColour
     plan.drawText = true;
     plan.format = CaptionFormat(in.captionAlign);
     auto add = [&plan](int32_t dx, int32_t dy, int32_t colour) { plan.passes[plan.passCount++] = {dx, dy, colour}; };
+    if (in.highContrast) {  // no embossed, engraved or shadowed text: it would not show
+        add(0, 0, altColour);
+        plan.singlePass = true;
+        return plan;
+    }
 
     if (in.enabled) {
         int32_t colour = in.foreRgb;
@@ -61,6 +67,7 @@ void qvButtons_H::DrawButtonCaption(std::int32_t faceColor, std::int32_t altText
     in.captionStyle = CaptionStyle();
     in.hoverForeRgb = ResolveColor(HoverForeColor());
     in.foreRgb = ResolveColor(ForeColor());
+    in.highContrast = platform::HighContrastOn();
     const CaptionPlan plan = PlanCaption(in, faceColor, altTextColor, checkedFlag, singlePass);
 
     RECT caption = CaptionRect;

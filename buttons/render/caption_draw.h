@@ -26,6 +26,7 @@ struct CaptionInputs {
     int32_t captionStyle = 0;
     int32_t hoverForeRgb = 0;  // HoverForeColor resolved
     int32_t foreRgb = 0;       // ForeColor resolved
+    bool highContrast = false;  // one plain pass in the painter's caption colour
 };
 
 // One drawing of the text: its offset from the (shifted) caption rectangle and colour.

@@ -1,6 +1,7 @@
 #include "buttons/render/focus.h"
 
 #include "buttons/qvbuttons_h.h"
+#include "platform/high_contrast.h"
 
 #include <algorithm>
 
@@ -93,7 +94,8 @@ void qvButtons_H::DrawFocusIndicator(std::int32_t color, bool solid, bool around
     in.pressed = (InputFlags & HeldDown) && (InputFlags & PointerOver);
     const FocusPlan plan = PlanFocus(in);
     if (plan.kind == FocusPlan::Kind::None) return;
-    SetDrawingTool(ToolPen, plan.colour, false, 1, PS_SOLID);
+    // In high contrast the mark is two pixels wide, to show on any face.
+    SetDrawingTool(ToolPen, plan.colour, false, platform::HighContrastOn() ? 2 : 1, PS_SOLID);
     HDC dc = backBuffer_.dc();
     if (plan.kind == FocusPlan::Kind::FocusRect) {
         // An inverted dotted frame: drawing it twice restores the pixels.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "buttons/painters/colour.h"
+#include "platform/high_contrast.h"
 
 namespace buttons {
 
@@ -23,6 +24,11 @@ void qvButtons_H::RedrawButton() {
     PresentBackBuffer();
     if (result != PaintPlain) OutlineShapedRegion(outlineColor);
     UserControl::Refresh();
+}
+
+void qvButtons_H::OnSystemLookChanged() {
+    UpdateCache(L"BackColor");  // the face colours of a system colour follow it
+    RedrawButton();
 }
 
 void qvButtons_H::PrepareBackBuffer() {
@@ -78,6 +84,10 @@ void qvButtons_H::FillButtonFace(std::int32_t& faceColor, FaceState& faceState, 
     if (edgeResult == PaintNothing) return;
     const bool pressed = (InputFlags & HeldDown) && (InputFlags & PointerOver);
     faceState = pressed ? FacePressed : ((InputFlags & DefaultOutline) ? FaceDefaultOutline : FaceNormal);
+    if (platform::HighContrastOn()) {  // one plain face: no hover colour, gradient or shading
+        DrawRectangle(backBuffer_.dc(), 0, 0, ScaleWidthPixels(), ScaleHeightPixels(), faceColor);
+        return;
+    }
     if (hoverColor < 0) hoverColor = faceColor;  // stays in the cache the painter passed
     const bool down = Mode() == ModeCommand ? pressed : Value();
     const std::int32_t fill = (Hovering && !down) ? hoverColor : faceColor;

@@ -69,9 +69,14 @@ TEST_F(Buttonshot, RendersTheFaceOfADescriptionToA24BitBmp) {
     EXPECT_EQ(bmp.At(10, 10), RGB(255, 0, 0));
 }
 
-TEST_F(Buttonshot, SystemColoursAreResolved) {
+TEST_F(Buttonshot, SystemColoursAreResolvedAndHighContrastDrawsOnlyThem) {
     WriteText(description, R"({"width": 40, "height": 20,
         "properties": {"backstyle": 4, "cback": 2147483663}})");
+    ASSERT_EQ(RunButtonshot(L"\"" + description + L"\" \"" + picture + L"\""), 0u);
+    EXPECT_EQ(ReadBmp(picture).At(20, 10), ::GetSysColor(COLOR_BTNFACE));
+    // A stored red face: the button face all the same.
+    WriteText(description, R"({"width": 40, "height": 20, "highContrast": true,
+        "properties": {"backstyle": 4, "cback": "0x000000FF"}})");
     ASSERT_EQ(RunButtonshot(L"\"" + description + L"\" \"" + picture + L"\""), 0u);
     EXPECT_EQ(ReadBmp(picture).At(20, 10), ::GetSysColor(COLOR_BTNFACE));
 }

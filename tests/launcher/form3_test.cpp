@@ -8,6 +8,7 @@
 #include "launcher/form1.h"
 #include "launcher/form3.h"
 #include "launcher/globals.h"
+#include "platform/high_contrast.h"
 #include "tests/launcher/launcher_fixture.h"
 
 using namespace launchertest;
@@ -185,6 +186,23 @@ TEST_F(Alternatives, DownloadPressDuringATransferIsIgnored) {
     EXPECT_EQ(engine.gets, Count(primary, "GET", "NorvelRapido.exe"));
     EXPECT_EQ(1u, starts.size());
     EXPECT_EQ(tool, testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelRapido.exe"));
+}
+
+// In high contrast the window's background is the window colour, not its blue.
+TEST_F(Alternatives, HighContrastPaintsTheWindowColour) {
+    StartWith(Config34());
+    launcher::Form3 form;
+    form.Load();
+    platform::WindowDC screen(nullptr);
+    platform::MemoryDC dc(::CreateCompatibleDC(screen.get()));
+    platform::Bitmap bitmap(::CreateCompatibleBitmap(screen.get(), 8, 8));
+    platform::ScopedSelect select(dc.get(), bitmap.get());
+    for (const bool on : {false, true}) {
+        platform::ForceHighContrast(on);
+        form.PaintUnder(dc.get(), *form.FindControl(L"List1"));
+        EXPECT_EQ(on ? ::GetSysColor(COLOR_WINDOW) : RGB(0x14, 0x62, 0xA0), ::GetPixel(dc.get(), 1, 1));
+    }
+    platform::ForceHighContrast(std::nullopt);
 }
 
 TEST_F(Alternatives, AnnullaUnloadsTheWindow) {

@@ -37,9 +37,9 @@ TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
     // Two blocks across, two down; each 120 label pixels plus 7 cells of 96 + 8 and
     // a margin of 8, and 24 + 18 header pixels plus 8 rows of 32 + 8 and 8. Below
     // them the picture block: 24 + 18 header pixels, 5 rows of 56 + 8, another 18
-    // header pixels, 3 rows of 56 + 8 and 8.
+    // header pixels, 3 rows of 56 + 8 and 8; below that the high-contrast block.
     ASSERT_EQ(width, 2 * (120 + 7 * 104 + 8));
-    ASSERT_EQ(height, 2 * (24 + 18 + 8 * 40 + 8) + 24 + 18 + 8 * 64 + 18 + 8);
+    ASSERT_EQ(height, 3 * (24 + 18 + 8 * 40 + 8) + 24 + 18 + 8 * 64 + 18 + 8);
     const int stride = (width * 3 + 3) & ~3;
     ASSERT_EQ(bmp.size(), offset + static_cast<size_t>(stride) * height);
     auto at = [&](int x, int y) {

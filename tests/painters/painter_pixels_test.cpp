@@ -5,11 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "buttons/qvbuttons_h.h"
 #include "forms/font_object.h"
 #include "platform/handles.h"
+#include "platform/high_contrast.h"
 #include "tests/support/host_window.h"
 #include "tests/support/qvbuttons_probe.h"
 
@@ -542,6 +544,64 @@ TEST(AllStyles, EveryStateRendersWithoutLeaking) {
             }
         }
     }
+}
+
+// High contrast, forced (Wine cannot turn it on) while a test runs.
+struct HighContrastForced {
+    explicit HighContrastForced(bool on = true) { platform::ForceHighContrast(on); }
+    ~HighContrastForced() { platform::ForceHighContrast(std::nullopt); }
+};
+
+// Every style over stored colours, a gradient and hover colours that must not show:
+// a caption-less button at rest, pressed, with its outline, hovered and disabled has
+// only system colours; a caption is in the button-text colour; the focus shows.
+TEST(HighContrast, EveryStyleDrawsInSystemColoursOnly) {
+    const HighContrastForced on;
+    std::set<COLORREF> system;
+    for (int index = COLOR_SCROLLBAR; index <= COLOR_MENUBAR; ++index) system.insert(::GetSysColor(index));
+    for (std::int32_t style = bsBevel; style <= bsRoundedFrame; ++style) {
+        Rig bare(style, 100, 30, L""), captioned(style);
+        for (Rig* rig : {&bare, &captioned}) {
+            rig->b.BackColor(0x0000C0FF);
+            rig->b.GradientMode(4);
+            rig->b.HoverBackColor(0x0000FF00);
+            rig->b.ForeColor(0x00FF00FF);
+        }
+        for (const auto& [flags, hovering, enabled] : {std::tuple{std::uint8_t{0}, false, true}, {Held | Over, false, true},
+                                                       {Outline, false, true}, {0, true, true}, {0, false, false}}) {
+            bare.b.Enabled(enabled);
+            bare.Show(flags, hovering);
+            int others = 0;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 100; ++x) others += system.count(bare.At(x, y)) == 0;
+            EXPECT_EQ(0, others) << "style " << style << " flags " << int{flags} << " hovering " << hovering;
+        }
+        captioned.Show(0);
+        const RECT text = BoxOf(captioned, RECT{0, 0, 100, 30}, [](COLORREF c) { return c == ::GetSysColor(COLOR_BTNTEXT); });
+        EXPECT_GT(text.right - text.left, 10) << "style " << style;
+        std::vector<COLORREF> before;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x) before.push_back(captioned.At(x, y));
+        captioned.Show(Outline);
+        std::vector<COLORREF> focused;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x) focused.push_back(captioned.At(x, y));
+        EXPECT_NE(before, focused) << "style " << style;
+    }
+}
+
+// The system's colours change at run time: the button repaints into the new look.
+TEST(HighContrast, SystemColourChangeRepaintsIntoTheNewLook) {
+    Rig rig(bsFlat, 100, 30, L"");
+    rig.b.BackColor(0x0000C0FF);
+    {
+        const HighContrastForced off(false);
+        rig.Show(0);
+    }
+    EXPECT_EQ(static_cast<COLORREF>(0x0000C0FF), rig.At(50, 15));
+    const HighContrastForced on;
+    ::SendMessageW(rig.b.hWnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), rig.At(50, 15));
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ DESCRIPTION.json:
     "font": {"name": "Arial", "size": 9.75, "weight": 700, "italic": false, "underline": false, "strikethrough": false},
     "image": "Z:/tmp/picture.bmp"
   },
-  "state": {"hovering": false, "heldDown": false, "pointerOver": false, "defaultOutline": false, "pressedLook": false}
+  "state": {"hovering": false, "heldDown": false, "pointerOver": false, "defaultOutline": false, "pressedLook": false},
+  "highContrast": false
 }
 
   width, height       the control's client size in pixels
@@ -57,6 +58,8 @@ DESCRIPTION.json:
                       loaded through read-properties; a missing key takes its reading default.
   state               set directly after loading (Hovering, HeldDown, PointerOver,
                       DefaultOutline, PressedLook), then one Refresh paints. Absent means false.
+  highContrast        true: drawn as with the system's high-contrast look on (system colours
+                      only). Absent means false.
 )";
 
 ButtonDescription LoadDescription(const std::wstring& path) {
@@ -79,6 +82,7 @@ ButtonDescription LoadDescription(const std::wstring& path) {
         if (json.contains("displayAsDefault")) d.displayAsDefault = json.at("displayAsDefault").get<bool>();
         if (json.contains("containerBackColor")) d.containerBackColor = ColourOf(json.at("containerBackColor"));
         if (json.contains("properties")) d.properties = forms::PropertyBag::FromJson(json.at("properties"));
+        if (json.contains("highContrast")) d.highContrast = json.at("highContrast").get<bool>();
         if (json.contains("state")) {
             const auto& state = json.at("state");
             d.hovering = Flag(state, "hovering");

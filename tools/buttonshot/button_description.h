@@ -21,6 +21,7 @@ struct ButtonDescription {
     bool pointerOver = false;
     bool defaultOutline = false;
     bool pressedLook = false;
+    bool highContrast = false;  // drawn in the system's high-contrast look
 };
 
 // Reads a description file (UTF-8 JSON). Throws std::runtime_error with the reason.

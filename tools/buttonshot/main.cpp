@@ -11,6 +11,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/window_base.h"
 #include "platform/handles.h"
+#include "platform/high_contrast.h"
 #include "platform/text.h"
 #include "tools/buttonshot/bmp_writer.h"
 #include "tools/buttonshot/button_description.h"
@@ -62,6 +63,7 @@ std::vector<std::wstring> Arguments() {
 
 int Render(const std::wstring& descriptionPath, const std::wstring& outPath) {
     const buttonshot::ButtonDescription d = buttonshot::LoadDescription(descriptionPath);
+    platform::ForceHighContrast(d.highContrast);
 
     StageWindow stage(d.width, d.height, d.containerBackColor);
     if (!stage.hwnd()) throw std::runtime_error("cannot create the window");

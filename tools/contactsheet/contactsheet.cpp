@@ -1,7 +1,8 @@
 // contactsheet OUT.bmp: renders every button style in every state into one 24-bit
 // bitmap, so a person can review the look at a glance. Four blocks: the default
 // colours and the system's own colours, each without and with a gradient; in each
-// block one row per style and one column per state. Below them the picture block.
+// block one row per style and one column per state. Below them the picture block,
+// and below that the same rows and columns in the high-contrast look.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,6 +15,7 @@
 #include "forms/font_object.h"
 #include "forms/window_base.h"
 #include "platform/handles.h"
+#include "platform/high_contrast.h"
 #include "tools/contactsheet/picture_block.h"
 
 namespace {
@@ -52,12 +54,14 @@ struct Block {
     const wchar_t* title;
     bool systemColours;  // the colours of the system's own buttons
     bool gradient;
+    bool highContrast = false;
 };
-const Block kBlocks[4] = {
+const Block kBlocks[5] = {
     {L"Default colours, no gradient", false, false},
     {L"Default colours, gradient to the default GradientColor (bottom to top)", false, true},
     {L"System's own colours, no gradient", true, false},
     {L"System's own colours, gradient to white (bottom to top)", true, true},
+    {L"High contrast: the system's own colours with a gradient, drawn in system colours only", true, true, true},
 };
 
 // A plain hidden window for the buttons to live in.
@@ -138,7 +142,7 @@ bool WriteBmp(const std::wstring& path, HBITMAP dib, int width, int height) {
 
 int Run(const std::wstring& outPath) {
     const int width = 2 * kBlockWidth;
-    const int height = 2 * kBlockHeight + contactsheet::PictureBlockHeight();
+    const int height = 3 * kBlockHeight + contactsheet::PictureBlockHeight();
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = width;
@@ -165,9 +169,10 @@ int Run(const std::wstring& outPath) {
     ::SetTextColor(dc.get(), 0);
 
     Host host;
-    for (int block = 0; block < 4; ++block) {
+    for (int block = 0; block < 5; ++block) {
         const int bx = (block % 2) * kBlockWidth;
-        const int by = (block / 2) * kBlockHeight;
+        const int by = block < 4 ? (block / 2) * kBlockHeight : 2 * kBlockHeight + contactsheet::PictureBlockHeight();
+        platform::ForceHighContrast(kBlocks[block].highContrast);
         {
             platform::ScopedSelect font(dc.get(), titles.get());
             Label(dc.get(), kBlocks[block].title, RECT{bx + kGap, by, bx + kBlockWidth, by + kTitleHeight}, DT_LEFT);
@@ -175,7 +180,7 @@ int Run(const std::wstring& outPath) {
         platform::ScopedSelect font(dc.get(), labels.get());
         RECT field{bx + kLabelWidth, by + kTitleHeight + kHeaderHeight, bx + kBlockWidth - kGap / 2,
                    by + kBlockHeight - kGap / 2};
-        ::FillRect(dc.get(), &field, container.get());
+        ::FillRect(dc.get(), &field, kBlocks[block].highContrast ? ::GetSysColorBrush(COLOR_WINDOW) : container.get());
         for (int column = 0; column < kColumns; ++column) {
             const int x = bx + kLabelWidth + kGap + column * (kCellWidth + kGap);
             Label(dc.get(), kStates[column].name,
@@ -194,6 +199,7 @@ int Run(const std::wstring& outPath) {
             }
         }
     }
+    platform::ForceHighContrast(false);
     contactsheet::DrawPictureBlock({dc.get(), host.hwnd(), titles.get(), labels.get(), CopyButton, Label}, 0,
                                    2 * kBlockHeight);
     ::GdiFlush();
