@@ -8,4 +8,7 @@ namespace launcher {
 
 std::wstring AppVersionText();
 
+// The Windows the launcher runs on, for the log: "Windows 10.0.19045 (Windows 10 Pro)".
+std::wstring WindowsVersionText();
+
 }  // namespace launcher

@@ -15,6 +15,7 @@
 #include "launcher/wait_window.h"
 #include "platform/message_box.h"
 #include "services/config.h"
+#include "services/log.h"
 #include "services/probe.h"
 #include "services/versione.h"
 
@@ -226,10 +227,16 @@ void Form1::LaunchTool() {
         const std::wstring required = services::ReadIni(config, section, L"versione");
         // A copy with the right version but other bytes than the pin's, or not signed by
         // a named publisher, is fetched again.
-        if (record.FileVersion == required && MeetsToolTrust(localPath, trust)) {
+        const bool trusted = record.FileVersion == required && MeetsToolTrust(localPath, trust);
+        services::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", versione locale " +
+                      record.FileVersion + L", richiesta " + required +
+                      (trusted ? L": copia locale" : L": da scaricare (versione, impronta o firmatario)"));
+        if (trusted) {
             StartTool(hwnd(), localPath);
             return;
         }
+    } else {
+        services::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", nessuna copia locale");
     }
     toolFetch_->Start(ToolExeName, trust);
 }

@@ -4,6 +4,7 @@
 #include "launcher/shell_open.h"
 #include "platform/message_box.h"
 #include "services/config.h"
+#include "services/log.h"
 #include "services/publisher.h"
 #include "services/sha256.h"
 
@@ -19,7 +20,12 @@ bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust) {
 }
 
 void StartTool(HWND owner, const std::wstring& localPath) {
-    if (!ShellOpen(owner, localPath, SW_SHOW)) platform::ShowMessage(kToolNotStarted, 0, {}, owner);
+    if (ShellOpen(owner, localPath, SW_SHOW)) {
+        services::Log(L"avviato " + localPath);
+        return;
+    }
+    services::Log(L"avvio non riuscito: " + localPath + L" (errore " + std::to_wstring(::GetLastError()) + L")");
+    platform::ShowMessage(kToolNotStarted, 0, {}, owner);
 }
 
 }  // namespace launcher

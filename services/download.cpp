@@ -18,6 +18,7 @@
 #include "platform/handles.h"
 #include "platform/pending_messages.h"
 #include "services/http_request.h"
+#include "services/log.h"
 #include "services/sha256.h"
 
 namespace services {
@@ -153,16 +154,22 @@ struct Transfer {
     bool ended = false;     // the body was read to its end
     bool finished = false;  // the network thread is done
     bool abandoned = false;
+    DWORD status = 0;  // of the GET, 0 when it was not answered
+    DWORD error = 0;   // the WinInet error when it was not
 };
 
 // The network thread's part.
 void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
-    const bool sent = SendHttpRequest(L"GET", url, kTransferFlags, t->request) &&
-                      StatusCode(t->request) == HTTP_STATUS_OK;
-    if (sent) {
-        const std::int64_t announced = ContentLengthHeader(t->request);
+    const bool answered = SendHttpRequest(L"GET", url, kTransferFlags, t->request);
+    const DWORD error = answered ? 0 : ::GetLastError();
+    const DWORD status = answered ? StatusCode(t->request) : 0;
+    const bool sent = status == HTTP_STATUS_OK;
+    {
+        const std::int64_t announced = sent ? ContentLengthHeader(t->request) : -1;
         std::lock_guard lock(t->mutex);
         t->announced = announced;
+        t->status = status;
+        t->error = error;
     }
     std::vector<char> buffer(kReadSize);
     std::int64_t total = 0;
@@ -185,26 +192,35 @@ void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
 
 }  // namespace
 
-void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window, const DownloadChecks& checks) {
+bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window, const DownloadChecks& checks) {
+    const auto started = std::chrono::steady_clock::now();
+    std::int64_t total = 0;
+    // Every outcome is logged with what the transfer got.
+    const auto outcome = [&](const std::wstring& what, bool replaced) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        Log(L"download " + url + L" -> " + localPath + L": " + what + L", " + std::to_wstring(total) + L" byte, " +
+            std::to_wstring(ms.count()) + L" ms");
+        return replaced;
+    };
     const std::int64_t contentLength = GetContentLength(url, checks.cancel);
-    if (contentLength < 0) return;
+    if (contentLength < 0) return outcome(L"nessuna dimensione dal server", false);
 
     // An existing target is held without sharing for the whole transfer; one that
     // cannot be (a running copy of the tool, another transfer) stays as it is.
     const std::wstring target = LongPath(localPath);
     platform::File held(::CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!held && ::GetLastError() != ERROR_FILE_NOT_FOUND) return;
+    if (!held && ::GetLastError() != ERROR_FILE_NOT_FOUND) return outcome(L"file locale in uso", false);
 
     const auto t = std::make_shared<Transfer>(target, !checks.sha256Pin.empty());
-    if (!*t->part) return;
-    if (!platform::RunInBackground([t, url] { Receive(t, url); })) return;  // the part file goes with `t`
+    if (!*t->part) return outcome(L"file parziale non creato", false);
+    if (!platform::RunInBackground([t, url] { Receive(t, url); }))  // the part file goes with `t`
+        return outcome(L"non avviato", false);
 
     using Clock = std::chrono::steady_clock;
     const auto limit = std::chrono::milliseconds(CurrentRequestDeadlines().transfer);
     auto deadline = Clock::now() + limit;
     MessagePacer pacer;
     std::vector<std::int64_t> totals;
-    std::int64_t total = 0;
     std::unique_lock lock(t->mutex);
     for (bool finished = false; !finished;) {
         // Woken when the network thread is done, otherwise every few milliseconds to
@@ -220,7 +236,7 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
             t->part.reset();
             lock.unlock();
             t->request.Close();
-            return;
+            return outcome(IsCancelled(checks.cancel) ? L"annullato" : L"scaduto", false);
         }
         lock.unlock();
         if (!totals.empty()) {
@@ -238,14 +254,23 @@ void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     // The network thread is done: the transfer is the caller's alone from here on.
     PartFile& part = *t->part;
     part.Close();
-    const bool complete = t->ended && total >= std::max(contentLength, t->announced) &&
-                          (!t->received || MatchesPin(t->received->HexDigest(), checks.sha256Pin)) &&
-                          (!checks.accept || checks.accept(part.Path()));
-    if (complete) {
+    std::wstring what;
+    if (t->status != HTTP_STATUS_OK)
+        what = t->status ? L"HTTP " + std::to_wstring(t->status) : InternetErrorText(t->error);
+    else if (!t->ended || total < std::max(contentLength, t->announced))
+        what = L"incompleto";
+    else if (t->received && !MatchesPin(t->received->HexDigest(), checks.sha256Pin))
+        what = L"impronta SHA-256 diversa";
+    else if (checks.accept && !checks.accept(part.Path()))
+        what = L"contenuto rifiutato";
+    bool replaced = false;
+    if (what.empty()) {
         held.reset();
-        part.ReplaceTarget(target);
+        replaced = part.ReplaceTarget(target);
+        what = replaced ? L"completo" : L"non sostituito";
     }
     t->part.reset();  // deletes the part file unless it replaced the target
+    return outcome(what, replaced);
 }
 
 bool IsPartFileName(const std::wstring& name) {

@@ -50,9 +50,10 @@ struct DownloadChecks {
 // its deadline whatever the server does. Pending window messages are processed
 // after the first and the last chunk, as soon as input is waiting and otherwise at
 // least every 10 ms; windows are repainted at most every 20 ms and after the last
-// chunk. Silent: on any failure (a check included) localPath is left exactly as it
-// was and nothing else is left behind.
-void DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
+// chunk. Nothing is shown on a failure (a check included): localPath is left exactly
+// as it was and nothing else is left behind. True when localPath was replaced; the
+// outcome is logged.
+bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
                   const DownloadChecks& checks = {});
 
 // While it downloads, the engine keeps the bytes beside the target in a part file

@@ -3,6 +3,7 @@
 #include <wininet.h>
 
 #include "platform/background.h"
+#include "services/log.h"
 
 #include <algorithm>
 #include <chrono>
@@ -133,6 +134,23 @@ bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read)
     return handle && ::InternetReadFile(handle, buffer, size, &read) != FALSE;
 }
 
+std::wstring InternetErrorText(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM |
+                        FORMAT_MESSAGE_FROM_HMODULE;
+    ::FormatMessageW(flags, ::GetModuleHandleW(L"wininet.dll"), code, 0, reinterpret_cast<wchar_t*>(&text), 0,
+                     nullptr);
+    std::wstring result = L"WinInet " + std::to_wstring(code);
+    if (text) {
+        std::wstring message = text;
+        ::LocalFree(text);
+        while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
+            message.pop_back();
+        if (!message.empty()) result += L": " + message;
+    }
+    return result;
+}
+
 std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel) {
     struct Call {
         HttpRequest request;
@@ -140,29 +158,49 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel
         std::condition_variable answered;
         bool done = false;
         std::optional<HeadAnswer> answer;
+        DWORD error = 0;
     };
     const auto call = std::make_shared<Call>();
     const DWORD deadline = CurrentRequestDeadlines().request;
-    const bool started = platform::RunInBackground([call, url] {
-        std::optional<HeadAnswer> answer;
-        if (SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, call->request))
-            answer = HeadAnswer{StatusCode(call->request), ContentLengthHeader(call->request)};
-        call->request.Close();  // before the next request: the connection is free again
-        std::lock_guard lock(call->mutex);
-        call->answer = answer;
-        call->done = true;
-        call->answered.notify_all();
-    });
-    if (!started) return std::nullopt;
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline);
+    const auto started = std::chrono::steady_clock::now();
+    const auto logged = [&](const std::wstring& outcome) {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        Log(L"HEAD " + url + L": " + outcome + L", " + std::to_wstring(ms.count()) + L" ms");
+    };
+    if (!platform::RunInBackground([call, url] {
+            std::optional<HeadAnswer> answer;
+            DWORD error = 0;
+            if (SendHttpRequest(L"HEAD", url, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, call->request))
+                answer = HeadAnswer{StatusCode(call->request), ContentLengthHeader(call->request)};
+            else
+                error = ::GetLastError();
+            call->request.Close();  // before the next request: the connection is free again
+            std::lock_guard lock(call->mutex);
+            call->answer = answer;
+            call->error = error;
+            call->done = true;
+            call->answered.notify_all();
+        })) {
+        logged(L"non avviata (il pool di thread l'ha rifiutata)");
+        return std::nullopt;
+    }
+    const auto giveUp = started + std::chrono::milliseconds(deadline);
     std::unique_lock lock(call->mutex);
     while (!IsCancelled(cancel)) {
         const auto until = std::min(giveUp, std::chrono::steady_clock::now() + std::chrono::milliseconds(kCancelLookMs));
-        if (call->answered.wait_until(lock, until, [&] { return call->done; })) return call->answer;
+        if (call->answered.wait_until(lock, until, [&] { return call->done; })) {
+            if (call->answer)
+                logged(L"HTTP " + std::to_wstring(call->answer->status) + L", lunghezza " +
+                       std::to_wstring(call->answer->contentLength));
+            else
+                logged(InternetErrorText(call->error));
+            return call->answer;
+        }
         if (std::chrono::steady_clock::now() >= giveUp) break;
     }
     lock.unlock();
     call->request.Close();
+    logged(IsCancelled(cancel) ? L"annullata" : L"nessuna risposta entro " + std::to_wstring(deadline) + L" ms");
     return std::nullopt;
 }
 

@@ -73,6 +73,10 @@ std::int64_t ContentLengthHeader(const HttpRequest& request);
 // has been closed.
 bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read);
 
+// "WinInet N: its text" for an error of a request (the text of wininet.dll or the
+// system), for the log.
+std::wstring InternetErrorText(DWORD code);
+
 // What a HEAD request learnt: the status and the Content-Length (-1 without one).
 struct HeadAnswer {
     DWORD status = 0;
@@ -85,7 +89,7 @@ struct HeadAnswer {
 // handshake). Nothing when the request failed or the deadline passed; the request
 // is then closed, and where closing does not end its blocked call (Wine) its thread
 // is left to it until the server lets go, touching nothing of the caller's. A set
-// `cancel` ends the wait the same way.
+// `cancel` ends the wait the same way. The request and its outcome are logged.
 std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel = nullptr);
 
 }  // namespace services

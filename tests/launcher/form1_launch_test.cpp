@@ -14,6 +14,7 @@
 #include "launcher/form1.h"
 #include "launcher/globals.h"
 #include "launcher/guarded_run.h"
+#include "platform/text.h"
 #include "tests/launcher/launcher_fixture.h"
 
 using namespace launchertest;
@@ -71,6 +72,13 @@ TEST_F(Launch, MatchingLocalVersionStartsAtOnceWithoutProbeOrDownload) {
     EXPECT_EQ(Local(L"NorvelHelpdesk.exe"), starts[0].file);
     EXPECT_EQ(SW_SHOW, starts[0].show);
     EXPECT_TRUE(messages.empty());
+    // The log in the tool folder tells the helpdesk what happened.
+    const std::string log = testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.log");
+    for (const std::string& line : {"server scelto: http://" + platform::ToUtf8(primary.HostAndPort()),
+                                    std::string("strumenti \"Helpdesk\" (NorvelHelpdesk.exe)"),
+                                    std::string("versione locale 5.2.0.1, richiesta 5.2.0.1: copia locale"),
+                                    "avviato " + platform::ToUtf8(Local(L"NorvelHelpdesk.exe"))})
+        EXPECT_NE(std::string::npos, log.find(line)) << line;
 }
 
 TEST_F(Launch, DifferentVersionDownloadsAgainWithProgressShownThenStarts) {
@@ -117,6 +125,8 @@ TEST_F(Launch, FileMissingOnTheServerGivesTheMessageAndNoProgress) {
     EXPECT_EQ(3615, form.GetShape(L"Shape1").Width());
     EXPECT_FALSE(form.GetLabel(L"Label3").Visible());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    EXPECT_NE(std::string::npos, testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.log")
+                                     .find("NorvelHelpdesk.exe: HTTP 404"));  // a failed request logs its status
 }
 
 TEST_F(Launch, LocalFileWithoutVersionResourceIsReplaced) {

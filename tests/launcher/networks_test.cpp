@@ -65,7 +65,7 @@ TEST_F(Networks, PortalPageNeverReplacesTheConfiguration) {
         form.Load();
         EXPECT_EQ(std::vector<std::wstring>{L"File di configurazione non raggiungibile"}, messages);
         EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
-        EXPECT_TRUE(std::filesystem::is_empty(Folder()));
+        EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(Folder()), {}));  // the log alone
     }
     messages.clear();
     testsupport::WriteWholeFile(Folder() / L"norvelassist.ini", kConfig);

@@ -1,0 +1,23 @@
+// The diagnostic log the helpdesk asks for: norvelassist.log in the tool folder, UTF-8,
+// one line per event with the local date and time. Lines logged before the folder is
+// known are kept in memory and written once it is. At 256 KiB the log becomes
+// norvelassist.log.1 (replacing an older one) and a new one begins, so the two never
+// pass 512 KiB. A log that cannot be written is skipped: logging never fails.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace services {
+
+inline constexpr std::uint64_t kLogLimitBytes = 256 * 1024;
+
+// Adds a line (from any thread).
+void Log(const std::wstring& text);
+
+// The folder the log lives in; the lines kept so far are written there at once.
+void SetLogFolder(const std::wstring& folder);
+// Where the log is written, or "" before its folder is known.
+std::wstring LogPath();
+
+}  // namespace services
