@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "forms/message_loop.h"
+#include "launcher/about_box.h"
 #include "launcher/deployment.h"
 #include "launcher/form2.h"
 #include "launcher/globals.h"
@@ -69,6 +70,9 @@ void Form1::EndFetch() {
 
 void Form1::OnLoad() {
     toolFetch_.emplace(*this);
+    const HMENU system = ::GetSystemMenu(hwnd(), FALSE);
+    ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(system, MF_STRING, kAboutCommand, L"Informazioni su NorvelAssist...");
     GetButton(kToolButton1).Click = [this] { PressToolButton(1); };
     GetButton(kToolButton2).Click = [this] { PressToolButton(2); };
     GetButton(kOtherButton).Click = [this] { PressOther(); };
@@ -181,6 +185,10 @@ bool Form1::OnEscape() { return toolFetch_ && toolFetch_->Cancel(); }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (toolFetch_ && toolFetch_->HandleMessage(msg)) return 0;
+    if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == kAboutCommand) {
+        ShowAboutBox(hwnd());
+        return 0;
+    }
     return Form::HandleMessage(msg, wp, lp);
 }
 

@@ -355,6 +355,20 @@ TEST(EndToEnd, FolderNotMadeSignOfLifeAndASecondStart) {
     EXPECT_EQ(0u, code);
     EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 3000));
     EXPECT_EQ(nullptr, uidriver::FindTopWindow(kMain, second.pid()));
+
+    // The system menu's "Informazioni su NorvelAssist...": version, folder, log; Esc closes it.
+    ::PostMessageW(main, WM_SYSCOMMAND, 0x0010, 0);
+    HWND about = uidriver::WaitForTopWindow(L"Informazioni su NorvelAssist", first.pid());
+    ASSERT_NE(nullptr, about);
+    EXPECT_EQ(main, ::GetWindow(about, GW_OWNER));
+    const std::wstring folderText = (folder.Path() / L"Norvelassist").wstring();
+    const HWND facts = ::FindWindowExW(about, nullptr, L"Static", nullptr);
+    for (const std::wstring& part : {std::wstring(L"NorvelAssist versione 3.0.0"), L"Cartella: " + folderText,
+                                     L"Registro: " + folderText + L"\\norvelassist.log"})
+        EXPECT_NE(std::wstring::npos, uidriver::Text(facts).find(part)) << platform::ToUtf8(part);
+    EXPECT_NE(nullptr, uidriver::FindChildByText(about, L"Apri cartella"));
+    PressKeys(about, {VK_ESCAPE});
+    EXPECT_TRUE(uidriver::WaitUntilGone(about, kEndsWithin));
 }
 
 // The launcher's own update, run from a copy of the program in a scratch folder:

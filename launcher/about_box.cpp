@@ -1,0 +1,97 @@
+#include "launcher/about_box.h"
+
+#include "forms/window_base.h"
+#include "launcher/app_version.h"
+#include "launcher/globals.h"
+#include "launcher/shell_open.h"
+#include "platform/handles.h"
+#include "platform/screen.h"
+#include "services/log.h"
+
+namespace launcher {
+namespace {
+
+constexpr wchar_t kClass[] = L"NorvelAbout";
+constexpr wchar_t kTitle[] = L"Informazioni su NorvelAssist";
+constexpr int kOpenFolder = 100;
+
+int Scaled(int pixels) { return ::MulDiv(pixels, platform::ScreenDpi(LOGPIXELSY), 96); }
+
+class AboutBox : public forms::WindowBase {
+public:
+    explicit AboutBox(HWND owner) {
+        RegisterClassOnce(kClass, 0, ::GetSysColorBrush(COLOR_BTNFACE));
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        RECT frame{0, 0, Scaled(460), Scaled(150)};
+        ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+        RECT ownerRect{};
+        ::GetWindowRect(owner, &ownerRect);
+        const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+        CreateFor(kClass, kTitle, style, WS_EX_DLGMODALFRAME, (ownerRect.left + ownerRect.right - w) / 2,
+                  (ownerRect.top + ownerRect.bottom - h) / 2, w, h, owner);
+        if (!hwnd()) return;
+        const std::wstring log = services::LogPath();
+        const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
+                                  (ServerBaseUrl.empty() ? L"nessuno" : ServerBaseUrl) + L"\r\nCartella: " +
+                                  LocalToolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
+        Child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, Scaled(12), Scaled(12), Scaled(436), Scaled(80), 0);
+        Child(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, Scaled(248), Scaled(110), Scaled(110),
+              Scaled(28), kOpenFolder);
+        Child(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, Scaled(366), Scaled(110), Scaled(82), Scaled(28),
+              IDOK);
+    }
+
+    // Runs until the box closes, with the owner disabled meanwhile.
+    void RunModal(HWND owner) {
+        if (!hwnd()) return;
+        ::EnableWindow(owner, FALSE);
+        ::ShowWindow(hwnd(), SW_SHOW);
+        ::SetFocus(::GetDlgItem(hwnd(), IDOK));
+        MSG msg;
+        while (hwnd() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (::IsDialogMessageW(hwnd(), &msg)) continue;  // Tab, Enter, Esc
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        if (msg.message == WM_QUIT) ::PostQuitMessage(static_cast<int>(msg.wParam));
+        ::EnableWindow(owner, TRUE);
+        ::SetActiveWindow(owner);
+    }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_COMMAND && LOWORD(wp) == kOpenFolder) {
+            ShellOpen(hwnd(), LocalToolFolder, SW_SHOWNORMAL);
+            return 0;
+        }
+        if ((msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) || msg == WM_CLOSE) {
+            ::EnableWindow(::GetWindow(hwnd(), GW_OWNER), TRUE);  // before it goes, so the owner is activated
+            ::DestroyWindow(hwnd());
+            return 0;
+        }
+        return WindowBase::HandleMessage(msg, wp, lp);
+    }
+
+private:
+    void Child(const wchar_t* kind, const std::wstring& text, DWORD style, int x, int y, int w, int h, int id) {
+        const HWND child = ::CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd(),
+                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                             ::GetModuleHandleW(nullptr), nullptr);
+        if (font_) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
+
+    platform::Font font_;
+};
+
+}  // namespace
+
+void ShowAboutBox(HWND owner) {
+    AboutBox box(owner);
+    box.RunModal(owner);
+}
+
+}  // namespace launcher
