@@ -2,6 +2,8 @@
 // departure by a 50 ms timer (modQvTimer) that checks the window under the pointer.
 #include "buttons/qvbuttons_h.h"
 
+#include "platform/log.h"
+
 namespace buttons {
 namespace {
 
@@ -48,6 +50,7 @@ void CALLBACK HoverTimerProc(HWND hwnd, UINT, UINT_PTR, DWORD) {
         control->CheckHoverEnd(timerId);
     } catch (...) {
         // Nothing crosses the timer callback.
+        platform::LogFailure(L"il controllo del passaggio del puntatore");
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/log.h"
+
 namespace buttons {
 namespace {
 
@@ -36,6 +38,7 @@ void qvButtons_H::OnMouseMove(std::int16_t button, std::int16_t shift, float x, 
         try {
             HoverStartTest(button);
         } catch (...) {
+            platform::LogFailure(L"l'inizio del passaggio del puntatore");
         }
     }
     Raise(MouseMove, button, shift, x, y);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/log.h"
+
 namespace buttons {
 namespace {
 
@@ -61,7 +63,8 @@ bool qvButtons_H::OptionToggle(OptionAction action) {
             break;
         }
     } catch (...) {
-        // Later failures end the routine quietly, keeping what was done.
+        // Later failures end the routine, keeping what was done.
+        platform::LogFailure(L"l'aggiornamento del gruppo di opzioni");
     }
     return result;
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/log.h"
+
 namespace buttons {
 namespace {
 
@@ -11,11 +13,13 @@ std::wstring HandleText(HWND hwnd) {
     return std::to_wstring(reinterpret_cast<std::uintptr_t>(hwnd));
 }
 
+// A step whose failure must not stop the ones after it: it is logged.
 template <typename Step>
-void IgnoringErrors(Step step) {
+void LoggingErrors(const wchar_t* what, Step step) {
     try {
         step();
     } catch (...) {
+        platform::LogFailure(what);
     }
 }
 
@@ -120,12 +124,12 @@ void qvButtons_H::OnReadProperties(const forms::PropertyBag& bag) {
     MousePointer(std::int32_t{bag.ReadInt16(L"mPointer", 0)});
 
     // The closing steps run one after the other whatever fails among them.
-    IgnoringErrors([&] { UpdateCache(L"Picture"); });
-    IgnoringErrors([&] { UpdateCache(L"BackColor"); });
-    IgnoringErrors([&] { Caption(caption_); });
-    IgnoringErrors([&] { if (mode_ == ModeOption) OptionToggle(OptionJoin); });
+    LoggingErrors(L"la lettura dell'immagine", [&] { UpdateCache(L"Picture"); });
+    LoggingErrors(L"la lettura dei colori", [&] { UpdateCache(L"BackColor"); });
+    LoggingErrors(L"la lettura della didascalia", [&] { Caption(caption_); });
+    LoggingErrors(L"l'ingresso nel gruppo di opzioni", [&] { if (mode_ == ModeOption) OptionToggle(OptionJoin); });
     delayDrawing_ = false;
-    IgnoringErrors([&] { ResizeProcessing(); });
+    LoggingErrors(L"il ridimensionamento", [&] { ResizeProcessing(); });
 }
 
 }  // namespace buttons

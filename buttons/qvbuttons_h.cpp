@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/log.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 
@@ -107,7 +108,8 @@ void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
             if (buttonShape_ > ShapeSlantBoth || buttonStyle_ == bsHoverFrame) RedrawButton();
         }
     } catch (...) {
-        // Errors while handling an ambient change are ignored.
+        // An ambient change that fails leaves the control as it was.
+        platform::LogFailure(L"una modifica delle proprietà del contenitore");
     }
 }
 
@@ -120,6 +122,7 @@ void qvButtons_H::OnTerminate() {
         try {
             OptionToggle(OptionLeave);
         } catch (...) {
+            platform::LogFailure(L"l'uscita dal gruppo di opzioni");
         }
     }
     InnerEdgeRegion.reset();

@@ -1,5 +1,7 @@
 #include "forms/window_base.h"
 
+#include "platform/log.h"
+
 namespace forms {
 
 WindowBase::~WindowBase() {
@@ -56,6 +58,7 @@ LRESULT CALLBACK WindowBase::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         result = self->HandleMessage(msg, wp, lp);
     } catch (...) {
         // No exception crosses the window procedure; the message counts as unhandled.
+        platform::LogFailure(L"il messaggio " + std::to_wstring(msg) + L" di una finestra");
         result = ::DefWindowProcW(hwnd, msg, wp, lp);
     }
     if (msg == WM_NCDESTROY) {

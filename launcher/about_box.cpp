@@ -6,7 +6,7 @@
 #include "launcher/shell_open.h"
 #include "platform/handles.h"
 #include "platform/screen.h"
-#include "services/log.h"
+#include "platform/log.h"
 
 namespace launcher {
 namespace {
@@ -34,7 +34,7 @@ public:
         CreateFor(kClass, kTitle, style, WS_EX_DLGMODALFRAME, (ownerRect.left + ownerRect.right - w) / 2,
                   (ownerRect.top + ownerRect.bottom - h) / 2, w, h, owner);
         if (!hwnd()) return;
-        const std::wstring log = services::LogPath();
+        const std::wstring log = platform::LogPath();
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
                                   (ServerBaseUrl.empty() ? L"nessuno" : ServerBaseUrl) + L"\r\nCartella: " +
                                   LocalToolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);

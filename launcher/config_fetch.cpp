@@ -7,7 +7,7 @@
 #include "launcher/plain_file.h"
 #include "services/config.h"
 #include "services/download.h"
-#include "services/log.h"
+#include "platform/log.h"
 #include "services/probe.h"
 
 namespace launcher {
@@ -42,19 +42,19 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
         if (!services::HttpExists(configUrl, cancel)) fetch.serverBaseUrl.clear();
     }
 
-    services::Log(fetch.serverBaseUrl.empty() ? L"nessun server risponde" : L"server scelto: " + fetch.serverBaseUrl);
+    platform::Log(fetch.serverBaseUrl.empty() ? L"nessun server risponde" : L"server scelto: " + fetch.serverBaseUrl);
 
     fetch.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
     if (fetch.toolFolder == L"\\Norvelassist") {
-        services::Log(L"cartella dei dati dell'utente sconosciuta");
+        platform::Log(L"cartella dei dati dell'utente sconosciuta");
         return fetch;
     }
     fetch.folderReady = services::MakeFolderIfMissing(fetch.toolFolder);
     if (!fetch.folderReady) {
-        services::Log(L"cartella non creata: " + fetch.toolFolder + L" (errore " + std::to_wstring(::GetLastError()) + L")");
+        platform::Log(L"cartella non creata: " + fetch.toolFolder + L" (errore " + std::to_wstring(::GetLastError()) + L")");
         return fetch;
     }
-    services::SetLogFolder(fetch.toolFolder);
+    platform::SetLogFolder(fetch.toolFolder);
     services::RemoveLeftoverPartFiles(fetch.toolFolder);
 
     // No server, no probe: the URL would then start with the bare file name.
@@ -71,7 +71,7 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
     // leaves an earlier copy as it was; without one there is no configuration.
     fetch.configured = IsPlainFile(localConfig);
     if (!fetch.configured) {
-        services::Log(L"nessuna configurazione");
+        platform::Log(L"nessuna configurazione");
         return fetch;
     }
     for (int i = 0; i < 2; ++i) {
@@ -81,7 +81,7 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
     }
     const std::wstring announced = services::ReadIni(localConfig, L"norvelassist", L"versione");
     fetch.obsolete = announced != AppVersionText();
-    services::Log(L"configurazione letta: versione annunciata " + announced + L", strumenti \"" + fetch.toolNames[0] +
+    platform::Log(L"configurazione letta: versione annunciata " + announced + L", strumenti \"" + fetch.toolNames[0] +
                   L"\" (" + fetch.toolExes[0] + L") e \"" + fetch.toolNames[1] + L"\" (" + fetch.toolExes[1] + L")");
     if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath())) fetch.update = ReadUpdateOffer(localConfig);
     return fetch;

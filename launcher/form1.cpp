@@ -14,9 +14,9 @@
 #include "launcher/single_instance.h"
 #include "launcher/tool_start.h"
 #include "launcher/wait_window.h"
+#include "platform/log.h"
 #include "platform/message_box.h"
 #include "services/config.h"
-#include "services/log.h"
 #include "services/probe.h"
 #include "services/versione.h"
 
@@ -163,6 +163,7 @@ bool Form1::UpdateLauncher(const UpdateOffer& offer) {
         try {
             installed = InstallUpdate(offer, ServerBaseUrl, program, &progress, &cancel);
         } catch (...) {
+            platform::LogFailure(L"l'installazione dell'aggiornamento");
             installed = false;  // told as a failed update
         }
         done = true;
@@ -236,7 +237,7 @@ void Form1::LaunchTool() {
         // A copy with the right version but other bytes than the pin's, or not signed by
         // a named publisher, is fetched again.
         const bool trusted = record.FileVersion == required && MeetsToolTrust(localPath, trust);
-        services::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", versione locale " +
+        platform::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", versione locale " +
                       record.FileVersion + L", richiesta " + required +
                       (trusted ? L": copia locale" : L": da scaricare (versione, impronta o firmatario)"));
         if (trusted) {
@@ -244,7 +245,7 @@ void Form1::LaunchTool() {
             return;
         }
     } else {
-        services::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", nessuna copia locale");
+        platform::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", nessuna copia locale");
     }
     toolFetch_->Start(ToolExeName, trust);
 }

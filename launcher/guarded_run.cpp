@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "launcher/messages.h"
+#include "platform/log.h"
 #include "platform/message_box.h"
 
 namespace launcher {
@@ -10,9 +11,8 @@ namespace launcher {
 int RunGuarded(const std::function<int()>& body) {
     try {
         return body();
-    } catch (const std::exception&) {
-        platform::ShowMessage(kUnexpectedError, MB_ICONERROR);
     } catch (...) {
+        platform::LogFailure(L"l'esecuzione del programma");
         platform::ShowMessage(kUnexpectedError, MB_ICONERROR);
     }
     return 1;

@@ -14,7 +14,7 @@
 #include "launcher/self_update.h"
 #include "launcher/single_instance.h"
 #include "platform/message_box.h"
-#include "services/log.h"
+#include "platform/log.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DLLs loaded from here on (wininet and version on their first call, the ones
@@ -29,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 0;
         }
         launcher::RemoveOldProgramSoon();  // left by the update that started this program
-        services::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " + launcher::WindowsVersionText());
+        platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " + launcher::WindowsVersionText());
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&controls);
         launcher::RegisterControls();

@@ -4,9 +4,9 @@
 #include "launcher/messages.h"
 #include "launcher/plain_file.h"
 #include "launcher/tool_start.h"
+#include "platform/log.h"
 #include "platform/message_box.h"
 #include "services/download.h"
-#include "services/log.h"
 #include "services/probe.h"
 #include "services/publisher.h"
 
@@ -57,7 +57,7 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, Tool
     try {
         std::wstring probe = url;
         if (!services::HttpExists(probe, &cancel_)) {
-            services::Log(L"strumento non presente sul server: " + url);
+            platform::Log(L"strumento non presente sul server: " + url);
             Post(window, {Event::NotOnServer, 0, {}, false});
             return;
         }
@@ -72,7 +72,7 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, Tool
         Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MeetsToolTrust(localPath, trust)});
     } catch (...) {
         // Out of memory or the like: told as a failed download.
-        services::Log(L"scaricamento interrotto da un errore imprevisto: " + url);
+        platform::LogFailure(L"lo scaricamento di " + url);
         Post(window, {Event::Finished, 0, {}, false});
     }
 }
@@ -124,7 +124,7 @@ bool ToolFetch::HandleMessage(UINT msg) {
 
 bool ToolFetch::Cancel() {
     if (!running_) return false;
-    services::Log(L"scaricamento annullato: " + localPath_);
+    platform::Log(L"scaricamento annullato: " + localPath_);
     cancel_ = true;
     Stop();
     return true;

@@ -4,7 +4,7 @@
 #include "launcher/shell_open.h"
 #include "platform/message_box.h"
 #include "services/config.h"
-#include "services/log.h"
+#include "platform/log.h"
 #include "services/publisher.h"
 #include "services/sha256.h"
 
@@ -21,10 +21,10 @@ bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust) {
 
 void StartTool(HWND owner, const std::wstring& localPath) {
     if (ShellOpen(owner, localPath, SW_SHOW)) {
-        services::Log(L"avviato " + localPath);
+        platform::Log(L"avviato " + localPath);
         return;
     }
-    services::Log(L"avvio non riuscito: " + localPath + L" (errore " + std::to_wstring(::GetLastError()) + L")");
+    platform::Log(L"avvio non riuscito: " + localPath + L" (errore " + std::to_wstring(::GetLastError()) + L")");
     platform::ShowMessage(kToolNotStarted, 0, {}, owner);
 }
 

@@ -18,7 +18,7 @@
 #include "platform/handles.h"
 #include "platform/pending_messages.h"
 #include "services/http_request.h"
-#include "services/log.h"
+#include "platform/log.h"
 #include "services/sha256.h"
 
 namespace services {
@@ -198,7 +198,7 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     // Every outcome is logged with what the transfer got.
     const auto outcome = [&](const std::wstring& what, bool replaced) {
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        Log(L"download " + url + L" -> " + localPath + L": " + what + L", " + std::to_wstring(total) + L" byte, " +
+        platform::Log(L"download " + url + L" -> " + localPath + L": " + what + L", " + std::to_wstring(total) + L" byte, " +
             std::to_wstring(ms.count()) + L" ms");
         return replaced;
     };

@@ -3,7 +3,7 @@
 #include <wininet.h>
 
 #include "platform/background.h"
-#include "services/log.h"
+#include "platform/log.h"
 
 #include <algorithm>
 #include <chrono>
@@ -165,7 +165,7 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel
     const auto started = std::chrono::steady_clock::now();
     const auto logged = [&](const std::wstring& outcome) {
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        Log(L"HEAD " + url + L": " + outcome + L", " + std::to_wstring(ms.count()) + L" ms");
+        platform::Log(L"HEAD " + url + L": " + outcome + L", " + std::to_wstring(ms.count()) + L" ms");
     };
     if (!platform::RunInBackground([call, url] {
             std::optional<HeadAnswer> answer;

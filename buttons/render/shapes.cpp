@@ -7,6 +7,7 @@
 
 #include "buttons/painters/colour.h"
 #include "buttons/painters/gradient.h"
+#include "platform/log.h"
 
 namespace buttons {
 
@@ -157,6 +158,7 @@ void qvButtons_H::BuildShapeRegions() {
             }
             if (dc) ::SelectClipRgn(dc, OuterEdgeRegion.get());
         } catch (...) {
+            platform::LogFailure(L"il disegno del bordo della forma");
             return;
         }
     } else {

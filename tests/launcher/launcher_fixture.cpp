@@ -6,7 +6,7 @@
 #include "launcher/tool_fetch.h"
 #include "platform/pending_messages.h"
 #include "services/download.h"
-#include "services/log.h"
+#include "platform/log.h"
 
 namespace launchertest {
 
@@ -19,7 +19,7 @@ LauncherTest::LauncherTest() {
     launcher::LocalToolFolder.clear();
     launcher::SelectedToolIndex = 0;
     launcher::ToolExeName.clear();
-    services::SetLogFolder(L"");  // each start logs into its own tool folder
+    platform::SetLogFolder(L"");  // each start logs into its own tool folder
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData.Path().wstring().c_str());
     ::SetEnvironmentVariableW(L"Appdata", appData.Path().wstring().c_str());
     previousSink_ = platform::ReplaceMessageBox(

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace services {
+namespace platform {
 
 inline constexpr std::uint64_t kLogLimitBytes = 256 * 1024;
 
@@ -20,4 +20,8 @@ void SetLogFolder(const std::wstring& folder);
 // Where the log is written, or "" before its folder is known.
 std::wstring LogPath();
 
-}  // namespace services
+// Inside a catch block: logs the exception being handled (its text when it has
+// one) with what was being done, for a failure that is not shown to the user.
+void LogFailure(const std::wstring& doing);
+
+}  // namespace platform

@@ -1,15 +1,16 @@
-#include "services/log.h"
+#include "platform/log.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <exception>
 #include <mutex>
 #include <vector>
 
 #include "platform/handles.h"
 #include "platform/text.h"
 
-namespace services {
+namespace platform {
 namespace {
 
 constexpr std::size_t kKeptLines = 500;  // before the folder is known
@@ -67,9 +68,19 @@ void SetLogFolder(const std::wstring& folder) {
     if (!kept.empty()) Append(kept);
 }
 
+void LogFailure(const std::wstring& doing) {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        Log(L"errore durante " + doing + L": " + FromAnsi(e.what()));
+    } catch (...) {
+        Log(L"errore durante " + doing + L": eccezione sconosciuta");
+    }
+}
+
 std::wstring LogPath() {
     std::lock_guard lock(g_mutex);
     return g_path;
 }
 
-}  // namespace services
+}  // namespace platform
