@@ -31,7 +31,7 @@ void qvButtons_H::HoverStartTest(std::int16_t button) {
 
 void qvButtons_H::CheckHoverEnd(UINT_PTR timerId) {
     if (PointerOnWindow(hWnd())) return;
-    ::KillTimer(hWnd(), timerId);
+    StopHoverTimer(timerId);
     InputFlags &= static_cast<std::uint8_t>(~PointerOver);
     Hovering = false;
     delayDrawing_ = false;
@@ -39,6 +39,14 @@ void qvButtons_H::CheckHoverEnd(UINT_PTR timerId) {
     if (MouseOnButton) MouseOnButton(on);
     PressedLook = false;
     RedrawButton();
+}
+
+// The timer goes, and so do the window properties that lead its callback here.
+void qvButtons_H::StopHoverTimer(UINT_PTR timerId) {
+    if (!hWnd()) return;
+    ::KillTimer(hWnd(), timerId);
+    ::RemovePropW(hWnd(), L"qv_ClassID");
+    ::RemovePropW(hWnd(), L"qv_TimerID");
 }
 
 // modQvTimer

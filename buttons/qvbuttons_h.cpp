@@ -114,7 +114,7 @@ void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
 }
 
 void qvButtons_H::OnTerminate() {
-    if (Hovering && hWnd()) ::KillTimer(hWnd(), HoverTimerId);
+    if (Hovering) StopHoverTimer(HoverTimerId);  // the window still exists
     Hovering = false;
     // A registered option button leaves its group, so the registry never points at a
     // control that is gone.

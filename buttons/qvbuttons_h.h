@@ -275,6 +275,7 @@ private:
     // An information message box, shown only while the form is being designed.
     void DesignMessage(const std::wstring& text) const;
     void HoverStartTest(std::int16_t button);
+    void StopHoverTimer(UINT_PTR timerId);
     // The window whose handle ContainerHandleText holds, as decimal text; throws
     // std::invalid_argument (or std::out_of_range) for any other text.
     HWND ContainerHandle() const;

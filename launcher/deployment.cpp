@@ -1,6 +1,7 @@
 #include "launcher/deployment.h"
 
 #include "platform/text.h"
+#include "services/http_request.h"
 
 #ifndef NORVEL_PRIMARY_HOST
 #error "NORVEL_PRIMARY_HOST comes from the CMake cache"
@@ -19,14 +20,9 @@ Deployment& Current() {
 const Deployment& CurrentDeployment() { return Current(); }
 void SetDeployment(Deployment deployment) { Current() = std::move(deployment); }
 
-namespace {
-constexpr std::wstring_view kHttps = L"https://";
-bool IsHttps(const std::wstring& host) { return platform::ToUpper(host.substr(0, kHttps.size())) == L"HTTPS://"; }
-}  // namespace
+std::wstring BareHost(const std::wstring& host) { return host.substr(services::SchemeOf(host).length); }
 
-std::wstring BareHost(const std::wstring& host) { return IsHttps(host) ? host.substr(kHttps.size()) : host; }
-
-std::wstring SchemeFor(const std::wstring& host) { return IsHttps(host) ? L"https://" : L"http://"; }
+std::wstring SchemeFor(const std::wstring& host) { return services::SchemeOf(host).https ? L"https://" : L"http://"; }
 
 std::wstring ServerBaseUrlFor(const std::wstring& host) {
     return SchemeFor(host) + BareHost(host) + L"/cms/images/stories/assistenza/";

@@ -17,7 +17,8 @@ const Deployment& CurrentDeployment();
 void SetDeployment(Deployment deployment);
 
 // A configured host is "host" or "host:port", either with an optional "https://"
-// (any letter case) in front: then every URL of that server uses https.
+// (any letter case) in front: then every URL of that server uses https. ("http://"
+// in front is taken off as well.)
 // The host without its scheme, as Label2 shows it.
 std::wstring BareHost(const std::wstring& host);
 // "https://" for a host configured with it, "http://" otherwise.

@@ -219,7 +219,7 @@ bool Form1::ShowAcceptanceDialog() {
 void Form1::LaunchTool() {
     // Only this launch's own "Continua" lets it go on.
     if (!ShowAcceptanceDialog() || !IsLoaded()) return;
-    services::MakeFolderIfMissing(LocalToolFolder);
+    if (!services::MakeFolderIfMissing(LocalToolFolder)) platform::Log(L"cartella non creata: " + LocalToolFolder);
 
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     const std::wstring section = std::to_wstring(SelectedToolIndex);

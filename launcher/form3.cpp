@@ -3,6 +3,7 @@
 #include "launcher/globals.h"
 #include "launcher/messages.h"
 #include "launcher/plain_file.h"
+#include "platform/log.h"
 #include "platform/message_box.h"
 #include "services/config.h"
 #include "services/probe.h"
@@ -19,7 +20,7 @@ Form3::Form3() : Form(forms::LoadFormDescription(L"FORM3")) {}
 
 void Form3::OnLoad() {
     toolFetch_.emplace(*this);
-    services::MakeFolderIfMissing(LocalToolFolder);
+    if (!services::MakeFolderIfMissing(LocalToolFolder)) platform::Log(L"cartella non creata: " + LocalToolFolder);
     const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
     auto& names = GetListBox(kNameList);
     auto& executables = GetListBox(kExecutableList);

@@ -19,13 +19,14 @@ bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust) {
            (trust.publishers.empty() || services::SignedByPublisher(localPath, trust.publishers));
 }
 
-void StartTool(HWND owner, const std::wstring& localPath) {
+bool StartTool(HWND owner, const std::wstring& localPath) {
     if (ShellOpen(owner, localPath, SW_SHOW)) {
         platform::Log(L"avviato " + localPath);
-        return;
+        return true;
     }
     platform::Log(L"avvio non riuscito: " + localPath + L" (errore " + std::to_wstring(::GetLastError()) + L")");
     platform::ShowMessage(kToolNotStarted, 0, {}, owner);
+    return false;
 }
 
 }  // namespace launcher

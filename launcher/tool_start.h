@@ -22,7 +22,7 @@ bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust);
 
 // Starts LocalToolFolder's copy of a tool: "open", `owner` (a live window of the
 // launcher), SW_SHOW. When the shell cannot start it (a damaged file, a policy, an
-// antivirus) the user is told so in a box owned by `owner`.
-void StartTool(HWND owner, const std::wstring& localPath);
+// antivirus) the user is told so in a box owned by `owner`. True when it started.
+bool StartTool(HWND owner, const std::wstring& localPath);
 
 }  // namespace launcher

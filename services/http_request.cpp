@@ -4,6 +4,7 @@
 
 #include "platform/background.h"
 #include "platform/log.h"
+#include "platform/text.h"
 
 #include <algorithm>
 #include <chrono>
@@ -132,6 +133,16 @@ bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read)
     read = 0;
     const HINTERNET handle = request.Handle();
     return handle && ::InternetReadFile(handle, buffer, size, &read) != FALSE;
+}
+
+UrlScheme SchemeOf(std::wstring_view url) {
+    UrlScheme scheme;
+    for (const std::wstring_view name : {std::wstring_view(L"http:"), std::wstring_view(L"https:")}) {
+        if (url.size() < name.size() || !platform::SameTextIgnoringCase(url.substr(0, name.size()), name)) continue;
+        scheme = {true, name.size() == 6, name.size()};
+        if (url.substr(name.size(), 2) == L"//") scheme.length += 2;
+    }
+    return scheme;
 }
 
 std::wstring InternetErrorText(DWORD code) {

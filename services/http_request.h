@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/handles.h"
 
@@ -72,6 +73,16 @@ std::int64_t ContentLengthHeader(const HttpRequest& request);
 // Reads up to `size` bytes of the body; false when the read fails or the request
 // has been closed.
 bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read);
+
+// The scheme a URL (or a configured host) begins with: "http:" or "https:" in any
+// letter case, with the "//" after it when there is one. The program's one reading
+// of a scheme.
+struct UrlScheme {
+    bool present = false;
+    bool https = false;
+    std::size_t length = 0;  // of the scheme and its "//"
+};
+UrlScheme SchemeOf(std::wstring_view url);
 
 // "WinInet N: its text" for an error of a request (the text of wininet.dll or the
 // system), for the log.

@@ -24,8 +24,7 @@ bool MakeFolderIfMissing(const std::wstring& path) {
 }
 
 bool HttpExists(std::wstring& url, const CancelFlag* cancel) {
-    const std::wstring scheme = platform::ToUpper(url.substr(0, 6));
-    if (scheme.rfind(L"HTTP:", 0) != 0 && scheme != L"HTTPS:") url = L"http://" + url;
+    if (!SchemeOf(url).present) url = L"http://" + url;
     const std::optional<HeadAnswer> answer = Head(url, cancel);
     return answer && answer->status == HTTP_STATUS_OK;
 }

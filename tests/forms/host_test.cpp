@@ -114,6 +114,7 @@ TEST(Host, RealPointerHoverPressAndTermination) {
     EXPECT_LE(::GetTickCount64() - left, 150u);  // a 50 ms timer, on a loaded machine
     EXPECT_EQ((std::vector<bool>{true, false}), onButton);
     EXPECT_EQ(resting, hosttest::PixelsOf(b->hWnd()));
+    EXPECT_EQ(nullptr, ::GetPropW(b->hWnd(), L"qv_ClassID"));  // the hover's window properties went with it
 
     hosttest::Mouse(centre);
     hosttest::Mouse(centre, MOUSEEVENTF_LEFTDOWN);
