@@ -18,6 +18,7 @@
 #include "tests/forms/driver.h"
 #include "tests/support/http_server.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wine_path.h"
 #include "tools/uidriver/ui_driver.h"
 
 namespace {
@@ -26,13 +27,7 @@ const std::wstring kMain = L" Assistenza Remota Norvel Sistemi 3.0";
 const std::wstring kDialog = L"Clausola di accettazione intervento";
 const std::wstring kTitle = platform::FromUtf8(NORVEL_APP_TITLE);
 
-// A Unix path of the build as a Windows path on Wine's Z: drive.
-std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + platform::FromUtf8(unixPath);
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    return path;
-}
+using testsupport::WinePath;
 
 unsigned short PortOf(const std::string& host) {
     const auto colon = host.rfind(':');

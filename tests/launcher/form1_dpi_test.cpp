@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 
 #include "launcher/form1.h"
 #include "launcher/form2.h"
 #include "launcher/form3.h"
+#include "platform/bmp_file.h"
 #include "tests/forms/driver.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -37,21 +37,8 @@ SIZE Measure(const std::wstring& text, const forms::FontObject& font, int width)
 void SaveScreenshot(HWND hwnd, const wchar_t* path) {
     RECT r{};
     ::GetWindowRect(hwnd, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
     platform::WindowDC screen(nullptr);
-    platform::Bitmap bitmap(::CreateCompatibleBitmap(screen.get(), w, h));
-    platform::MemoryDC memory(::CreateCompatibleDC(screen.get()));
-    platform::ScopedSelect select(memory.get(), bitmap.get());
-    ::BitBlt(memory.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY);
-    BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<char> pixels(static_cast<size_t>((w * 3 + 3) & ~3) * h);
-    ::GetDIBits(memory.get(), bitmap.get(), 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(offset + pixels.size()), 0, 0, offset};
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(&file), sizeof file)
-        .write(reinterpret_cast<const char*>(&info), sizeof info)
-        .write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+    platform::WriteBmp24(screen.get(), r.left, r.top, r.right - r.left, r.bottom - r.top, path);
 }
 
 // The form's client area and controls at 1.5 times their 96-dpi pixels, and their

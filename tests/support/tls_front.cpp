@@ -5,32 +5,21 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/text.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wine_path.h"
 
 namespace testsupport {
-namespace {
-
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
-// A Linux path as Wine's drive Z: shows it.
-std::wstring ThroughDriveZ(const std::string& unixPath) {
-    std::wstring path = L"Z:" + Widen(unixPath);
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    return path;
-}
-
-}  // namespace
 
 TlsFront::TlsFront(const HttpServer& target) {
     static std::atomic<unsigned> counter{0};
     unixFolder_ = std::string(NORVEL_TLS_WORK_DIR) + "/" + std::to_string(::GetCurrentProcessId()) + "-" +
                   std::to_string(++counter) + "-" + std::to_string(::GetTickCount());
-    folder_ = ThroughDriveZ(unixFolder_);
+    folder_ = WinePath(unixFolder_);
 
     // The script is a Linux program: Wine starts it but cannot end it, so it ends by
     // itself when the stop file appears (or after two minutes).
-    std::wstring command = L"python3 \"" + Widen(NORVEL_TLS_FRONT_SCRIPT) + L"\" \"" + Widen(unixFolder_) + L"\" " +
+    std::wstring command = L"python3 \"" + platform::FromUtf8(NORVEL_TLS_FRONT_SCRIPT) + L"\" \"" + platform::FromUtf8(unixFolder_) + L"\" " +
                            std::to_wstring(target.Port());
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

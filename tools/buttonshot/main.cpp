@@ -10,10 +10,10 @@
 
 #include "buttons/qvbuttons_h.h"
 #include "forms/window_base.h"
+#include "platform/bmp_file.h"
 #include "platform/handles.h"
 #include "platform/high_contrast.h"
 #include "platform/text.h"
-#include "tools/buttonshot/bmp_writer.h"
 #include "tools/buttonshot/button_description.h"
 
 namespace {
@@ -85,7 +85,7 @@ int Render(const std::wstring& descriptionPath, const std::wstring& outPath) {
     ::GdiFlush();
 
     platform::WindowDC screen(stage.hwnd());
-    if (!buttonshot::WriteBmp24(screen.get(), 0, 0, d.width, d.height, outPath))
+    if (!platform::WriteBmp24(screen.get(), 0, 0, d.width, d.height, outPath))
         throw std::runtime_error("cannot write " + platform::ToUtf8(outPath));
     // The state was set by hand: no hover timer runs, so none must be stopped.
     button.SetVisualState({});

@@ -14,6 +14,7 @@
 #include "buttons/qvbuttons_h.h"
 #include "forms/font_object.h"
 #include "forms/window_base.h"
+#include "platform/bmp_file.h"
 #include "platform/handles.h"
 #include "platform/high_contrast.h"
 #include "tools/contactsheet/picture_block.h"
@@ -112,34 +113,6 @@ void Label(HDC dc, const wchar_t* text, RECT at, UINT format) {
     ::DrawTextW(dc, text, -1, &at, format | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
-bool WriteBmp(const std::wstring& path, HBITMAP dib, int width, int height) {
-    DIBSECTION ds{};
-    if (::GetObjectW(dib, sizeof ds, &ds) != sizeof ds) return false;
-    const int stride = ds.dsBm.bmWidthBytes;
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;  // bottom-up, as the DIB section holds it
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = static_cast<DWORD>(stride * height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-
-    platform::File out(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                     nullptr));
-    if (!out) return false;
-    DWORD written = 0;
-    bool ok = ::WriteFile(out.get(), &file, sizeof file, &written, nullptr) && written == sizeof file;
-    ok = ok && ::WriteFile(out.get(), &info, sizeof info, &written, nullptr) && written == sizeof info;
-    ok = ok && ::WriteFile(out.get(), ds.dsBm.bmBits, info.biSizeImage, &written, nullptr) &&
-         written == info.biSizeImage;
-    return ok;
-}
-
 int Run(const std::wstring& outPath) {
     const int width = 2 * kBlockWidth;
     const int height = 3 * kBlockHeight + contactsheet::PictureBlockHeight();
@@ -203,7 +176,7 @@ int Run(const std::wstring& outPath) {
     contactsheet::DrawPictureBlock({dc.get(), host.hwnd(), titles.get(), labels.get(), CopyButton, Label}, 0,
                                    2 * kBlockHeight);
     ::GdiFlush();
-    if (!WriteBmp(outPath, sheet.get(), width, height)) {
+    if (!platform::WriteBmp24(dc.get(), 0, 0, width, height, outPath)) {
         std::fprintf(stderr, "contactsheet: cannot write %ls\n", outPath.c_str());
         return 1;
     }

@@ -1,10 +1,11 @@
-#include "tools/buttonshot/bmp_writer.h"
+#include "platform/bmp_file.h"
 
+#include <cstring>
 #include <vector>
 
 #include "platform/handles.h"
 
-namespace buttonshot {
+namespace platform {
 
 bool WriteBmp24(HDC source, int x, int y, int width, int height, const std::wstring& path) {
     const int stride = ((width * 3) + 3) & ~3;
@@ -18,14 +19,14 @@ bool WriteBmp24(HDC source, int x, int y, int width, int height, const std::wstr
     std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
     if (width > 0 && height > 0) {
         void* bits = nullptr;
-        platform::Bitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        platform::MemoryDC dc(::CreateCompatibleDC(source));
+        Bitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        MemoryDC dc(::CreateCompatibleDC(source));
         if (!dib || !dc || !bits) return false;
         {
-            platform::ScopedSelect select(dc.get(), dib.get());
+            ScopedSelect select(dc.get(), dib.get());
             ::BitBlt(dc.get(), 0, 0, width, height, source, x, y, SRCCOPY);
             ::GdiFlush();
-            memcpy(pixels.data(), bits, pixels.size());
+            std::memcpy(pixels.data(), bits, pixels.size());
         }
     }
     BITMAPFILEHEADER header{};
@@ -33,7 +34,7 @@ bool WriteBmp24(HDC source, int x, int y, int width, int height, const std::wstr
     header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
     header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
     info.bmiHeader.biSizeImage = static_cast<DWORD>(pixels.size());
-    platform::File file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    File file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                       nullptr));
     if (!file) return false;
     DWORD written = 0;
@@ -46,4 +47,4 @@ bool WriteBmp24(HDC source, int x, int y, int width, int height, const std::wstr
     return ok;
 }
 
-}  // namespace buttonshot
+}  // namespace platform
