@@ -22,6 +22,7 @@
 #include "platform/handles.h"
 #include "platform/pixel_bitmap.h"
 #include "tests/support/host_window.h"
+#include "tests/support/qvbuttons_probe.h"
 #include "tests/support/system_look.h"
 
 namespace {
@@ -83,7 +84,7 @@ int main() {
     ::SendMessageW(native, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     testsupport::HostWindow::Pump();
 
-    const double ours = MicrosecondsPerCall([&] { button.RedrawButton(); });
+    const double ours = MicrosecondsPerCall([&] { buttons::qvButtons_HProbe::RedrawButton(button); });
     const double nativeButton = MicrosecondsPerCall(
         [&] { ::RedrawWindow(native, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
     const double floor = MicrosecondsPerCall([&] {
@@ -131,7 +132,7 @@ int main() {
     double plain = 1e300, withPicture = 1e300;
     const auto turn = [](buttons::qvButtons_H& b) {
         const double start = Now();
-        for (int i = 0; i < 500; ++i) b.RedrawButton();
+        for (int i = 0; i < 500; ++i) buttons::qvButtons_HProbe::RedrawButton(b);
         return (Now() - start) * 1e6 / 500;
     };
     for (int i = 0; i < 40; ++i) {

@@ -43,7 +43,8 @@ bool qvButtons_H::OptionToggle(OptionAction action) {
             if (!passed) break;
             ::RemovePropW(container, SlotKey(count).c_str());
             if (count == 1) ::RemovePropW(container, L"qv_OptCount");
-            else ::SetPropW(container, L"qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
+            else
+                ::SetPropW(container, L"qv_OptCount", reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(count - 1)));
             break;
         }
         case OptionJoin:

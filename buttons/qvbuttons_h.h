@@ -163,49 +163,10 @@ public:
     std::int32_t ScaleHeightPixels() const noexcept;
     bool UserMode() const noexcept { return Ambient().UserMode; }
 
-    // ---- Painting pipeline (render/pipeline.cpp) ----
-    void RedrawButton();
-    void PrepareBackBuffer();
-    void PresentBackBuffer();
-    void DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
-                       std::int32_t fill, std::int32_t outline = -1, std::int32_t penWidth = 1,
-                       std::int32_t penStyle = PS_SOLID);
-    // A brush (and a pen too when alsoPen), a pen, or the text colour of dc.
-    void SetDrawingTool(DrawingTool kind, std::int32_t color, bool alsoPen = false, std::int32_t penWidth = 1,
-                        std::int32_t penStyle = PS_SOLID, HDC dc = nullptr);
+    // ---- Colour arithmetic (painters/colour.cpp, gradient.cpp) ----
     static std::int32_t ResolveColor(std::int32_t color);
-    void FillButtonFace(std::int32_t& faceColor, FaceState& faceState, PaintResult& edgeResult,
-                        std::int32_t& gradientColor, std::int32_t& hoverColor);
-
-    // ---- Colours, cache and gradients (painters/colour.cpp, cache.cpp, gradient.cpp) ----
     static std::int32_t ShiftColor(std::int32_t color, std::int16_t amount, bool proportional = false);
-    void UpdateCache(std::wstring_view key);
     static void BuildGradientColors(std::vector<std::int32_t>& table, std::int32_t start, std::int32_t end);
-    void FillGradient(std::int32_t start, std::int32_t end);
-
-    // ---- Shapes and regions (render/shapes.cpp) ----
-    void BuildShapeRegions();
-    PaintResult PrepareShapeEdge();
-    void OutlineShapedRegion(std::int32_t outlineColor);
-    bool ApplyCustomClickMove();
-
-    // ---- Caption (render/caption_layout.cpp, render/caption_draw.cpp) ----
-    void LayoutButtonContent(bool rebuildImage);
-    void DrawButtonCaption(std::int32_t faceColor, std::int32_t altTextColor, bool checkedFlag, bool singlePass);
-
-    // ---- Borders and focus (render/border.cpp, render/focus.cpp) ----
-    void DrawButtonBorder(PainterPoints& points, const BorderColors& colors, FaceState faceState,
-                          std::int32_t outerPenStyle);
-    void DrawFocusIndicator(std::int32_t color, bool solid, bool aroundCaption, PainterPoints& points);
-
-    // ---- Images (painters/image.cpp) ----
-    void DrawButtonImage(const RECT& imageRect);
-    SIZE FitImage(std::int32_t boxWidth, std::int32_t boxHeight) const;
-    void PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region);
-    void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
-                               std::int32_t w, std::int32_t h);
-    // Deletes the prepared image and its composite; both handles become 0.
-    void DropPreparedImage();
 
     // ---- Option groups (option_group.cpp) and hover tracking (hover.cpp) ----
     // OptionAskChecked: whether a member of the group is checked.
@@ -259,6 +220,49 @@ protected:
     forms::AccessibleObject* NewAccessibleObject() override;
 
 private:
+    // The painting members: the control paints itself; tests reach them through
+    // their probe (tests/support/qvbuttons_probe.h).
+    // ---- Painting pipeline (render/pipeline.cpp) ----
+    void RedrawButton();
+    void PrepareBackBuffer();
+    void PresentBackBuffer();
+    void DrawRectangle(HDC dc, std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
+                       std::int32_t fill, std::int32_t outline = -1, std::int32_t penWidth = 1,
+                       std::int32_t penStyle = PS_SOLID);
+    // A brush (and a pen too when alsoPen), a pen, or the text colour of dc.
+    void SetDrawingTool(DrawingTool kind, std::int32_t color, bool alsoPen = false, std::int32_t penWidth = 1,
+                        std::int32_t penStyle = PS_SOLID, HDC dc = nullptr);
+    void FillButtonFace(std::int32_t& faceColor, FaceState& faceState, PaintResult& edgeResult,
+                        std::int32_t& gradientColor, std::int32_t& hoverColor);
+
+    // ---- Cache and gradients (painters/cache.cpp, gradient.cpp) ----
+    void UpdateCache(std::wstring_view key);
+    void FillGradient(std::int32_t start, std::int32_t end);
+
+    // ---- Shapes and regions (render/shapes.cpp) ----
+    void BuildShapeRegions();
+    PaintResult PrepareShapeEdge();
+    void OutlineShapedRegion(std::int32_t outlineColor);
+    bool ApplyCustomClickMove();
+
+    // ---- Caption (render/caption_layout.cpp, render/caption_draw.cpp) ----
+    void LayoutButtonContent(bool rebuildImage);
+    void DrawButtonCaption(std::int32_t faceColor, std::int32_t altTextColor, bool checkedFlag, bool singlePass);
+
+    // ---- Borders and focus (render/border.cpp, render/focus.cpp) ----
+    void DrawButtonBorder(PainterPoints& points, const BorderColors& colors, FaceState faceState,
+                          std::int32_t outerPenStyle);
+    void DrawFocusIndicator(std::int32_t color, bool solid, bool aroundCaption, PainterPoints& points);
+
+    // ---- Images (painters/image.cpp) ----
+    void DrawButtonImage(const RECT& imageRect);
+    SIZE FitImage(std::int32_t boxWidth, std::int32_t boxHeight) const;
+    void PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region);
+    void DrawTransparentBitmap(HDC target, const RECT& targetRect, HBITMAP source, const RECT& sourceRect,
+                               std::int32_t w, std::int32_t h);
+    // Deletes the prepared image and its composite; both handles become 0.
+    void DropPreparedImage();
+
     // UpdateCache "Font" and "Picture" (painters/cache.cpp).
     void UpdateCaptionFont();
     void MeasurePicture();
@@ -349,6 +353,7 @@ private:
     friend struct qvButtons_HProbe;  // white-box tests (tests/support/qvbuttons_probe.h)
 
     friend void HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
+    friend void FillGradientInMode(qvButtons_H& control, std::int32_t mode, std::int32_t start, std::int32_t end);
 };
 
 // modQvTimer: the hover timer's callback; finds the control through the window

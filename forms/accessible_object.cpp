@@ -146,7 +146,9 @@ HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
     return IsSelf(child) ? S_FALSE : E_INVALIDARG;
 }
 
-HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) { return get_accValue(child, description); }
+HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
+    return get_accValue(child, description);
+}
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) { return get_accValue(child, help); }
 
 HRESULT AccessibleObject::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {

@@ -143,7 +143,8 @@ std::int16_t PropertyBag::ReadInt16(const std::wstring& key, std::int16_t def) c
     if (!value) return def;
     std::int64_t n = WholeOf(key, *value);
     // A hexadecimal text of four digits is the 16-bit pattern (0xFFFF is -1).
-    if (auto s = std::get_if<std::wstring>(value); s && n > 32767 && n <= 0xFFFF && s->find_first_of(L"xXhH") != std::wstring::npos)
+    if (auto s = std::get_if<std::wstring>(value);
+        s && n > 32767 && n <= 0xFFFF && s->find_first_of(L"xXhH") != std::wstring::npos)
         n -= 0x10000;
     if (n < -32768 || n > 32767) Overflow(key);
     return static_cast<std::int16_t>(n);

@@ -51,7 +51,8 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring&
     }
     fetch.folderReady = services::MakeFolderIfMissing(fetch.toolFolder);
     if (!fetch.folderReady) {
-        platform::Log(L"cartella non creata: " + fetch.toolFolder + L" (errore " + std::to_wstring(::GetLastError()) + L")");
+        platform::Log(L"cartella non creata: " + fetch.toolFolder + L" (errore " + std::to_wstring(::GetLastError()) +
+                      L")");
         return fetch;
     }
     platform::SetLogFolder(fetch.toolFolder);

@@ -29,7 +29,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             return 0;
         }
         launcher::RemoveOldProgramSoon();  // left by the update that started this program
-        platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " + launcher::WindowsVersionText());
+        platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " +
+                      launcher::WindowsVersionText());
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&controls);
         launcher::RegisterControls();

@@ -24,8 +24,8 @@ std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.fin
 
 std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config) {
     const std::wstring section = L"norvelassist";
-    UpdateOffer offer{services::ReadIni(config, section, L"versione"), services::ReadIni(config, section, L"eseguibile"),
-                      ReadToolTrust(config, section)};
+    UpdateOffer offer{services::ReadIni(config, section, L"versione"),
+                      services::ReadIni(config, section, L"eseguibile"), ReadToolTrust(config, section)};
     if (!IsPlainFileName(offer.exeName) || (offer.trust.sha256Pin.empty() && offer.trust.publishers.empty()))
         return std::nullopt;
     return offer;
@@ -46,7 +46,8 @@ std::wstring RunningProgramPath() {
 std::wstring OldProgramPath(const std::wstring& program) { return program + L".old"; }
 
 bool ProgramFolderIsWritable(const std::wstring& program) {
-    const std::wstring probe = FolderOf(program) + L"\\norvelassist-" + std::to_wstring(::GetCurrentProcessId()) + L".probe";
+    const std::wstring probe =
+        FolderOf(program) + L"\\norvelassist-" + std::to_wstring(::GetCurrentProcessId()) + L".probe";
     const platform::File file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                             FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return static_cast<bool>(file);

@@ -66,7 +66,9 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, Tool
         services::DownloadChecks checks;
         checks.sha256Pin = trust.sha256Pin;
         if (!trust.publishers.empty())
-            checks.accept = [&trust](const std::wstring& file) { return services::SignedByPublisher(file, trust.publishers); };
+            checks.accept = [&trust](const std::wstring& file) {
+                return services::SignedByPublisher(file, trust.publishers);
+            };
         checks.cancel = &cancel_;
         services::DownloadFile(url, localPath, &relay, checks);
         Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MeetsToolTrust(localPath, trust)});

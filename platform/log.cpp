@@ -34,8 +34,8 @@ void Append(const std::string& lines) {
                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     LARGE_INTEGER size{};
-    if (::GetFileSizeEx(file.get(), &size) && static_cast<std::uint64_t>(size.QuadPart) + lines.size() > kLogLimitBytes &&
-        size.QuadPart > 0) {
+    if (::GetFileSizeEx(file.get(), &size) &&
+        static_cast<std::uint64_t>(size.QuadPart) + lines.size() > kLogLimitBytes && size.QuadPart > 0) {
         file.reset();
         ::MoveFileExW(g_path.c_str(), (g_path + L".1").c_str(), MOVEFILE_REPLACE_EXISTING);
         file.reset(::CreateFileW(g_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

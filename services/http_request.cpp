@@ -175,7 +175,8 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel
     const DWORD deadline = CurrentRequestDeadlines().request;
     const auto started = std::chrono::steady_clock::now();
     const auto logged = [&](const std::wstring& outcome) {
-        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        const auto ms =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
         platform::Log(L"HEAD " + url + L": " + outcome + L", " + std::to_wstring(ms.count()) + L" ms");
     };
     if (!platform::RunInBackground([call, url] {
@@ -198,7 +199,8 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel
     const auto giveUp = started + std::chrono::milliseconds(deadline);
     std::unique_lock lock(call->mutex);
     while (!IsCancelled(cancel)) {
-        const auto until = std::min(giveUp, std::chrono::steady_clock::now() + std::chrono::milliseconds(kCancelLookMs));
+        const auto until =
+            std::min(giveUp, std::chrono::steady_clock::now() + std::chrono::milliseconds(kCancelLookMs));
         if (call->answered.wait_until(lock, until, [&] { return call->done; })) {
             if (call->answer)
                 logged(L"HTTP " + std::to_wstring(call->answer->status) + L", lunghezza " +

@@ -67,7 +67,8 @@ std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, 
     const DWORD size = ::GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
     if (size == 0) return fail(L"No version information available");
     std::vector<BYTE> info(size);
-    if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, info.data())) return fail(L"Error getting version information");
+    if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, info.data()))
+        return fail(L"Error getting version information");
     void* block = nullptr;
     UINT blockSize = 0;
     // A root block shorter than the structure would be read past its end.

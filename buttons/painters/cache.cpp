@@ -108,8 +108,8 @@ void qvButtons_H::MeasurePicture() {
 
 void qvButtons_H::UpdateCache(std::wstring_view key) {
     if (platform::SameTextIgnoringCase(key, L"BackColor")) {
-        const FaceColors colors =
-            FaceColorsForStyle(ButtonStyle(), ResolveColor(BackColor()), ResolveColor(HoverBackColor()), CheckedFaceColor);
+        const FaceColors colors = FaceColorsForStyle(ButtonStyle(), ResolveColor(BackColor()),
+                                                     ResolveColor(HoverBackColor()), CheckedFaceColor);
         FaceColor = colors.face;
         PressedFaceColor = colors.pressed;
         HoverFaceColor = colors.hover;

@@ -159,7 +159,8 @@ bool TransparentComposite::Build(HDC like, HBITMAP source, std::int32_t width, s
     maskDCOwn_ = ::SelectObject(maskDC_.get(), mask_.get());
     coloursDCOwn_ = ::SelectObject(coloursDC_.get(), colours_.get());
     platform::ScopedSelect selectSource(sourceDC.get(), source);
-    const auto transparent = static_cast<COLORREF>(ResolveSystemColor(static_cast<std::int32_t>(::GetPixel(sourceDC.get(), 0, 0))));
+    const auto transparent =
+        static_cast<COLORREF>(ResolveSystemColor(static_cast<std::int32_t>(::GetPixel(sourceDC.get(), 0, 0))));
     HDC colours = coloursDC_.get();
     ::BitBlt(colours, 0, 0, width, height, sourceDC.get(), 0, 0, SRCCOPY);
     ::SetBkColor(colours, transparent);

@@ -250,7 +250,8 @@ void qvButtons_H::OutlineShapedRegion(std::int32_t outlineColor) {
 
 bool qvButtons_H::ApplyCustomClickMove() {
     if (CustomClick() == 0 || Mode() != ModeCommand) return false;
-    static constexpr POINT kPressOffset[9] = {{0, 0}, {0, -1}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}, {1, 0}, {0, 1}, {-1, 0}};
+    static constexpr POINT kPressOffset[9] = {{0, 0},  {0, -1}, {1, -1}, {-1, -1}, {1, 1},
+                                              {-1, 1}, {1, 0},  {0, 1},  {-1, 0}};
     const std::int32_t click = CustomClick();
     if (click < 1 || click > 8) return false;
     const HWND container = ContainerHandleText.empty() ? ContainerHwnd() : ContainerHandle();

@@ -210,8 +210,9 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
 TEST(EndToEnd, DialogAnswersEscAndEnterOnlyContinuaLaunchesAndAFailedStartIsTold) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
-    server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\n"
-                                                   "eseguibile=NorvelHelpdesk.exe\r\n[2]\r\nnome=Rotto\r\neseguibile=Rotto.exe\r\n");
+    server.Serve(kAssistPath + "norvelassist.ini",
+                 "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\n"
+                 "eseguibile=NorvelHelpdesk.exe\r\n[2]\r\nnome=Rotto\r\neseguibile=Rotto.exe\r\n");
     server.Serve(kAssistPath + "Rotto.exe", "not a program");
     testsupport::TempFolder folder(L"e2e-keys");
     Launcher launcher(folder.Path().wstring());
@@ -382,7 +383,8 @@ TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
     const struct {
         std::string version, pin;
         int answer;
-    } cases[] = {{"3.0.1", pin, IDNO}, {"3.0.1", std::string(64, '0'), IDYES}, {"3.0.2", pin, IDYES}, {"3.0.1", pin, IDYES}};
+    } cases[] = {
+        {"3.0.1", pin, IDNO}, {"3.0.1", std::string(64, '0'), IDYES}, {"3.0.2", pin, IDYES}, {"3.0.1", pin, IDYES}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version + " " + c.pin);
         server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=" + c.version +
@@ -411,7 +413,8 @@ TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
         EXPECT_EQ(installs, pid != launcher.pid());
         EXPECT_TRUE((installs ? next : current) == testsupport::ReadWholeFile(program));
         // The program and the tool folder only: no ".old" (once the new program runs), no download.
-        EXPECT_TRUE(WaitUntil([&] { return std::distance(std::filesystem::directory_iterator(folder.Path()), {}) == 2; }));
+        EXPECT_TRUE(
+            WaitUntil([&] { return std::distance(std::filesystem::directory_iterator(folder.Path()), {}) == 2; }));
         const platform::File process(::OpenProcess(SYNCHRONIZE, FALSE, pid));
         ::PostMessageW(main, WM_CLOSE, 0, 0);
         ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.get(), 10000));

@@ -67,10 +67,11 @@ void ExpectScaled(forms::Form& form, const wchar_t* resource) {
         if (c.kind == "commandbutton") text = form.GetCommandButton(c.name).Caption();
         if (c.kind == "qvButtons_H") text = form.GetButton(c.name).Caption();
         if (text.empty()) continue;
-        const SIZE extent = Measure(text, c.kind == "qvButtons_H"
-                                              ? *forms::FontObjectFromJson(c.properties.value("font", nlohmann::json::object()))
-                                              : c.font.value_or(forms::FontObject{}),
-                                    w);
+        const SIZE extent = Measure(
+            text,
+            c.kind == "qvButtons_H" ? *forms::FontObjectFromJson(c.properties.value("font", nlohmann::json::object()))
+                                    : c.font.value_or(forms::FontObject{}),
+            w);
         EXPECT_TRUE(extent.cx <= w && extent.cy <= h) << extent.cx << " x " << extent.cy;
     }
 }

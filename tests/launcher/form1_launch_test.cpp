@@ -320,7 +320,8 @@ TEST_F(Launch, FailedDownloadWithoutAPreviousCopyStartsNothingAndSaysSo) {
     HttpResponse getFails = HttpResponse::HeadStatus(200, fresh);
     getFails.status = 503;
     for (const HttpResponse& broken :
-         {noLength, getFails, HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size()))}) {
+         {noLength, getFails,
+          HttpResponse::ShortBody(fresh.substr(0, 1000), static_cast<std::int64_t>(fresh.size()))}) {
         SCOPED_TRACE(testing::Message() << "status " << broken.status << ", no length " << broken.noLength);
         messages.clear();
         primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", broken);
@@ -373,15 +374,17 @@ TEST_F(Launch, OnlyANamedPublishersCopyIsKeptAndStarted) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.served) + " over " + (c.local ? c.local : "nothing") + " pin " + c.pin);
         messages.clear();
-        ServeConfig(primary, Config("NorvelHelpdesk.exe", "5.2.0.1\r\nfirmatario=Altro Editore; norvelassist TEST publisher" +
-                                                             (c.pin.empty() ? "" : "\r\nsha256=" + c.pin)));
+        ServeConfig(primary,
+                    Config("NorvelHelpdesk.exe", "5.2.0.1\r\nfirmatario=Altro Editore; norvelassist TEST publisher" +
+                                                     (c.pin.empty() ? "" : "\r\nsha256=" + c.pin)));
         launcher::Form1 window;
         window.Load();
         ::DeleteFileW(Local(L"NorvelHelpdesk.exe").c_str());
         if (c.local) testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), SignedTool(c.local));
         primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", SignedTool(c.served));
         std::string startedContent;
-        launcher::ReplaceShellOpen([&](HWND, const std::wstring& file, int) { startedContent = testsupport::ReadWholeFile(file); });
+        launcher::ReplaceShellOpen(
+            [&](HWND, const std::wstring& file, int) { startedContent = testsupport::ReadWholeFile(file); });
         OnNextShow(Accept);
         ClickAndFinish(window.GetButton(L"qvButtons_H4").Handle());
         EXPECT_TRUE((c.started ? SignedTool("right.exe") : "") == startedContent);

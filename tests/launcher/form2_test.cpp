@@ -40,13 +40,14 @@ TEST_F(AcceptanceDialog, OpensWithContinuaGreyedAndTheClauseText) {
         EXPECT_EQ(L"ATTENZIONE!", d.GetLabel(L"Label2").Caption());
         EXPECT_EQ(L"LEGGERE ATTENTAMENTE!", d.GetLabel(L"Label5").Caption());
         EXPECT_EQ(L"a pagamento", d.GetLabel(L"Label4").Caption());
-        EXPECT_EQ(L"Gentile Cliente,\r\ncon la presente la informiamo che il tempo di collegamento tramite il "
-                  L"servizio di assistenza remota è\r\n" +
-                      std::wstring(27, L' ') +
-                      L"(minimo fatturabile 30 minuti) alle tariffe solite in uso.\r\nAl termine dell'assistenza Vi "
-                      L"verrà inviato un rapportino che riepiloga il tempo e la motivazione dell'intervento.\r\nVerrà "
-                      L"emessa regolare fattura a fine del corrente mese.",
-                  forms::WindowText(d.GetLabel(L"Label1").Handle()));
+        EXPECT_EQ(
+            L"Gentile Cliente,\r\ncon la presente la informiamo che il tempo di collegamento tramite il "
+            L"servizio di assistenza remota è\r\n" +
+                std::wstring(27, L' ') +
+                L"(minimo fatturabile 30 minuti) alle tariffe solite in uso.\r\nAl termine dell'assistenza Vi "
+                L"verrà inviato un rapportino che riepiloga il tempo e la motivazione dell'intervento.\r\nVerrà "
+                L"emessa regolare fattura a fine del corrente mese.",
+            forms::WindowText(d.GetLabel(L"Label1").Handle()));
         // The owner is disabled while the dialog is up.
         EXPECT_FALSE(::IsWindowEnabled(d.hwnd()) == FALSE);
         d.Unload();

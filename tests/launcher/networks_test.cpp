@@ -78,7 +78,8 @@ TEST_F(Networks, PortalPageNeverReplacesTheConfiguration) {
 
 TEST_F(Networks, PartFilesOfKilledDownloadsAreRemovedAtStart) {
     std::filesystem::create_directories(Folder());
-    const std::vector<std::wstring> leftovers{L"NorvelHelpdesk.exe.4242-1.download", L"norvelassist.ini.17-30.download"};
+    const std::vector<std::wstring> leftovers{L"NorvelHelpdesk.exe.4242-1.download",
+                                              L"norvelassist.ini.17-30.download"};
     // The first is held without sharing, as a running download holds its part file.
     const std::vector<std::wstring> kept{L"NorvelSOS.exe.99-2.download", L"appunti.download", L"x.1-2.download.txt",
                                          L".1-2.download", L"NorvelSOS.exe"};

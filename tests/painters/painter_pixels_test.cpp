@@ -411,7 +411,7 @@ TEST(CaptionPixels, LeftAlignedAndBesideALeftImage) {
     qvButtons_HProbe::PictureWidth(rig.b) = 16;
     qvButtons_HProbe::PictureHeight(rig.b) = 16;
     qvButtons_HProbe::ImagePixels(rig.b) = 16;
-    rig.b.LayoutButtonContent(false);
+    qvButtons_HProbe::LayoutButtonContent(rig.b, false);
     rig.Show(0);
     EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).left, 24);
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 4);
@@ -433,14 +433,14 @@ TEST(CaptionPixels, TopCentredImageAndLargeImages) {
 
     const int th = cr.bottom - cr.top;
     qvButtons_HProbe::ImagePixels(rig.b) = 40;  // no caption space: the caption is centred as without an image
-    rig.b.LayoutButtonContent(false);
+    qvButtons_HProbe::LayoutButtonContent(rig.b, false);
     EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 3);
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 3);
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).right, 97);
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).bottom, 57);
     qvButtons_HProbe::ImagePixels(rig.b) = 48;  // 32 x 32 fitted into 88 x 48: 48 x 48, centred
-    rig.b.LayoutButtonContent(false);
+    qvButtons_HProbe::LayoutButtonContent(rig.b, false);
     EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 26);
     EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 6);
@@ -567,8 +567,11 @@ TEST(HighContrast, EveryStyleDrawsInSystemColoursOnly) {
             rig->b.HoverBackColor(0x0000FF00);
             rig->b.ForeColor(0x00FF00FF);
         }
-        for (const auto& [flags, hovering, enabled] : {std::tuple{std::uint8_t{0}, false, true}, {Held | Over, false, true},
-                                                       {Outline, false, true}, {0, true, true}, {0, false, false}}) {
+        for (const auto& [flags, hovering, enabled] : {std::tuple{std::uint8_t{0}, false, true},
+                                                       {Held | Over, false, true},
+                                                       {Outline, false, true},
+                                                       {0, true, true},
+                                                       {0, false, false}}) {
             bare.b.Enabled(enabled);
             bare.Show(flags, hovering);
             int others = 0;
@@ -577,7 +580,8 @@ TEST(HighContrast, EveryStyleDrawsInSystemColoursOnly) {
             EXPECT_EQ(0, others) << "style " << style << " flags " << int{flags} << " hovering " << hovering;
         }
         captioned.Show(0);
-        const RECT text = BoxOf(captioned, RECT{0, 0, 100, 30}, [](COLORREF c) { return c == ::GetSysColor(COLOR_BTNTEXT); });
+        const RECT text =
+            BoxOf(captioned, RECT{0, 0, 100, 30}, [](COLORREF c) { return c == ::GetSysColor(COLOR_BTNTEXT); });
         EXPECT_GT(text.right - text.left, 10) << "style " << style;
         std::vector<COLORREF> before;
         for (int y = 0; y < 30; ++y)

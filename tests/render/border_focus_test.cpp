@@ -31,7 +31,7 @@ protected:
 TEST_F(BorderPixels, TwelveSidesOnThreeRings) {
     BorderColors c{};
     for (int i = 1; i <= 12; ++i) c[i] = 0x010101 * (i * 16);  // 0x101010 ... 0xC0C0C0
-    b->DrawButtonBorder(points, c, 0, -1);
+    qvButtons_HProbe::DrawButtonBorder(*b, points, c, 0, -1);
     const int sw = 60, sh = 30;
     // inner: column 2, row 2, column SW-3, row SH-3
     EXPECT_EQ(c[1], BufferPixel(*b, 2, 15));
@@ -61,7 +61,7 @@ TEST_F(BorderPixels, TwelveSidesOnThreeRings) {
 TEST_F(BorderPixels, NegativeSidesAreLeftOut) {
     BorderColors c = Colours(-1);
     c[10] = 0x0000FF;  // outer top only
-    b->DrawButtonBorder(points, c, 0, -1);
+    qvButtons_HProbe::DrawButtonBorder(*b, points, c, 0, -1);
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 30, 0));
     EXPECT_EQ(kMarker, BufferPixel(*b, 0, 15));
     EXPECT_EQ(kMarker, BufferPixel(*b, 2, 15));
@@ -71,8 +71,8 @@ TEST_F(BorderPixels, NegativeSidesAreLeftOut) {
 }
 
 TEST_F(BorderPixels, AllTwelveNegativeDrawsOnlyTheBottomWithTheCurrentPen) {
-    b->SetDrawingTool(ToolPen, 0xFF0000, false, 1, PS_SOLID);
-    b->DrawButtonBorder(points, Colours(-1), 0, 2);
+    qvButtons_HProbe::SetDrawingTool(*b, ToolPen, 0xFF0000, false, 1, PS_SOLID);
+    qvButtons_HProbe::DrawButtonBorder(*b, points, Colours(-1), 0, 2);
     for (int x = 0; x < 59; ++x) EXPECT_EQ(0xFF0000, BufferPixel(*b, x, 29)) << x;
     EXPECT_EQ(kMarker, BufferPixel(*b, 59, 29));
     for (int y = 0; y < 29; ++y) {
@@ -87,7 +87,7 @@ TEST_F(BorderPixels, DottedOuterRingIsSolidWhileItKeepsTheLastMiddleColour) {
     c[5] = c[6] = c[7] = c[8] = 0x808080;
     c[9] = 0x808080;   // outer left: the colour of the last middle side
     c[10] = 0xFFFFFF;  // outer top: a new colour, dotted
-    b->DrawButtonBorder(points, c, 0, PS_DOT);
+    qvButtons_HProbe::DrawButtonBorder(*b, points, c, 0, PS_DOT);
     for (int y = 1; y < 29; ++y) EXPECT_EQ(0x808080, BufferPixel(*b, 0, y)) << y;  // solid
     int white = 0, marker = 0;
     for (int x = 0; x < 59; ++x) {
@@ -110,7 +110,7 @@ TEST_F(BorderPixels, SlantRightRingRunsDownToTheCorner) {
     test::PaintBuffer(*slanted, kMarker);
     const std::int32_t fr = qvButtons_HProbe::FlatRight(*slanted);
     ASSERT_EQ(60 - 31, fr);
-    slanted->DrawButtonBorder(points, c, 0, -1);
+    qvButtons_HProbe::DrawButtonBorder(*slanted, points, c, 0, -1);
     EXPECT_EQ(0x0000FF, BufferPixel(*slanted, fr, 0));           // P12 = (FR, 0)
     EXPECT_EQ(0x0000FF, BufferPixel(*slanted, fr + 10, 10));     // 45 degrees
     EXPECT_EQ(0xFF0000, BufferPixel(*slanted, 30, 29));          // bottom row
@@ -133,7 +133,7 @@ protected:
 
 TEST_F(FocusPixels, DottedFocusRectangleInvertsItsFrameAndTwiceRestoresThePixels) {
     const auto before = test::BufferSnapshot(*b);
-    b->DrawFocusIndicator(-1, false, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, -1, false, false, points);
     const auto once = test::BufferSnapshot(*b);
     int changed = 0;
     for (int y = 0; y < 30; ++y) {
@@ -147,12 +147,12 @@ TEST_F(FocusPixels, DottedFocusRectangleInvertsItsFrameAndTwiceRestoresThePixels
         }
     }
     EXPECT_GT(changed, 50);
-    b->DrawFocusIndicator(-1, false, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, -1, false, false, points);
     EXPECT_EQ(before, test::BufferSnapshot(*b));
 }
 
 TEST_F(FocusPixels, SolidFocusCoversTheRightAndBottomEdgeInTheColour) {
-    b->DrawFocusIndicator(0x0000FF, true, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, 0x0000FF, true, false, points);
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 4, 15));
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 50, 4));
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 96, 15));
@@ -166,13 +166,13 @@ TEST_F(FocusPixels, SolidFocusCoversTheRightAndBottomEdgeInTheColour) {
 }
 
 TEST_F(FocusPixels, NegativeSolidColourIsBlackAndNothingWithoutTheDefaultOutline) {
-    b->DrawFocusIndicator(-1, true, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, -1, true, false, points);
     EXPECT_EQ(0x000000, BufferPixel(*b, 4, 15));
     test::PaintBuffer(*b, 0x336699);
     b->SetVisualState({});
     const auto before = test::BufferSnapshot(*b);
-    b->DrawFocusIndicator(0x0000FF, true, false, points);
-    b->DrawFocusIndicator(0x0000FF, false, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, 0x0000FF, true, false, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, 0x0000FF, false, false, points);
     EXPECT_EQ(before, test::BufferSnapshot(*b));
 }
 
@@ -181,7 +181,7 @@ TEST_F(FocusPixels, SolidCaptionFrameStaysInside) {
     qvButtons_HProbe::CaptionRect(*b) = RECT{20, 8, 60, 22};
     b->SetVisualState({.defaultOutline = true});
     test::PaintBuffer(*b, 0x336699);
-    b->DrawFocusIndicator(0x9999CC, true, true, points);
+    qvButtons_HProbe::DrawFocusIndicator(*b, 0x9999CC, true, true, points);
     // Rectangle (18, 6, 62, 24), drawn inside: columns 18 and 61, rows 6 and 23.
     EXPECT_EQ(0x9999CC, BufferPixel(*b, 18, 15));
     EXPECT_EQ(0x9999CC, BufferPixel(*b, 61, 15));
@@ -203,7 +203,7 @@ TEST(OvalFocus, DottedFrameAroundTheCaptionMovesDownWhenPressed) {
         test::PaintBuffer(*b, 0x336699);
         ::SelectClipRgn(b->Buffer().dc(), nullptr);
         const auto before = test::BufferSnapshot(*b);
-        b->DrawFocusIndicator(0, false, false, points);  // ovals frame the caption whatever the flag
+        qvButtons_HProbe::DrawFocusIndicator(*b, 0, false, false, points);  // ovals frame the caption whatever the flag
         const RECT want = pressed ? RECT{18, 7, 62, 26} : RECT{18, 6, 62, 24};
         const auto after = test::BufferSnapshot(*b);
         int changed = 0;
@@ -219,7 +219,7 @@ TEST(OvalFocus, DottedFrameAroundTheCaptionMovesDownWhenPressed) {
         }
         EXPECT_GT(changed, 20) << pressed;
         // Drawn twice, the frame is gone again.
-        b->DrawFocusIndicator(0, false, false, points);
+        qvButtons_HProbe::DrawFocusIndicator(*b, 0, false, false, points);
         EXPECT_EQ(before, test::BufferSnapshot(*b)) << pressed;
     }
 }

@@ -61,7 +61,7 @@ TEST(Images, BackgroundWithinThreeLevelsOfTheTopLeftIsTransparentEvenInsideTheSu
     // Pressed, the image moves one pixel right and down with the caption.
     EXPECT_EQ(static_cast<std::int32_t>(kSubject), BufferPixel(*b, 11, 15));
     b->SetVisualState({.heldDown = true, .pointerOver = true});
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_NE(static_cast<std::int32_t>(kSubject), BufferPixel(*b, 11, 16));
     EXPECT_EQ(static_cast<std::int32_t>(kSubject), BufferPixel(*b, 12, 16));
 }
@@ -143,7 +143,7 @@ TEST(Images, PreparedOncePerSizeAndReleasedWithoutLeaksOverRepaintsAndPictureCha
     const long count = platform::LiveGdiCount();
     for (int i = 0; i < 10000; ++i) {
         b->SetVisualState({.hovering = i % 3 == 0, .heldDown = i % 5 == 0, .pointerOver = i % 5 == 0});
-        b->RedrawButton();
+        qvButtons_HProbe::RedrawButton(*b);
     }
     EXPECT_EQ(prepared, Probe::PreparedImage(*b));
     EXPECT_EQ(count, platform::LiveGdiCount());

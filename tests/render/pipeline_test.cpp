@@ -20,7 +20,7 @@ TEST(Pipeline, RepaintCopiesTheFaceToTheWindowAndRefreshesOnce) {
     EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
     test::PaintWindow(*b, kMarker);
     const long refreshes = b->RefreshCount();
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_EQ(kBack, WindowPixel(*b, 44, 20));
     EXPECT_EQ(refreshes + 1, b->RefreshCount());
 }
@@ -33,7 +33,7 @@ TEST(Pipeline, DelayedDrawingPaintsNothingUntilDelayDrawingFalse) {
     b->DelayDrawing(true);
     b->BackColor(0x0000FF);
     b->ButtonStyle(bsBevel);
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_EQ(kMarker, WindowPixel(*b, 44, 20));
     EXPECT_EQ(refreshes, b->RefreshCount());
     b->DelayDrawing(false);
@@ -103,7 +103,7 @@ TEST(Pipeline, ZeroSizeControlsRepaintWithoutTransferringAnything) {
             ASSERT_TRUE(b->Buffer());
             EXPECT_TRUE(b->Buffer().HasBitmap());
             const long refreshes = b->RefreshCount();
-            b->RedrawButton();
+            qvButtons_HProbe::RedrawButton(*b);
             b->GradientMode(gmNone);
             EXPECT_EQ(refreshes + 2, b->RefreshCount());
         }
@@ -134,7 +134,9 @@ TEST(Pipeline, BackBufferStartsWithBlackToolsTransparentTextAndTheCaptionFont) {
     EXPECT_NE(nullptr, buffer.First(OBJ_FONT));
     EXPECT_NE(nullptr, buffer.First(OBJ_BITMAP));
     // The drawing tools selected last are current: owned ones, or the DC's own.
-    const auto current = [&](DWORD type, int stock) { return buffer.Own(type) ? buffer.Own(type) : ::GetStockObject(stock); };
+    const auto current = [&](DWORD type, int stock) {
+        return buffer.Own(type) ? buffer.Own(type) : ::GetStockObject(stock);
+    };
     EXPECT_EQ(current(OBJ_BRUSH, DC_BRUSH), ::GetCurrentObject(dc, OBJ_BRUSH));
     EXPECT_EQ(current(OBJ_PEN, DC_PEN), ::GetCurrentObject(dc, OBJ_PEN));
     buffer.ReleaseTools();
@@ -149,18 +151,18 @@ TEST(Pipeline, DrawRectangleFillsInsideRightAndBottomAndOutlinesOnRequest) {
     auto b = MakeButton(host, 40, 30, test::FlatFace(bsFlat, kBack));
     HDC dc = b->Buffer().dc();
     test::PaintBuffer(*b, kMarker);
-    b->DrawRectangle(dc, 0, 5, 40, 6, 0x0000FF);  // one row
+    qvButtons_HProbe::DrawRectangle(*b, dc, 0, 5, 40, 6, 0x0000FF);  // one row
     EXPECT_EQ(kMarker, BufferPixel(*b, 10, 4));
     EXPECT_EQ(0x0000FF, BufferPixel(*b, 10, 5));
     EXPECT_EQ(kMarker, BufferPixel(*b, 10, 6));
-    b->DrawRectangle(dc, 10, 10, 20, 20, 0xFF0000, 0x000080, 1, PS_SOLID);
+    qvButtons_HProbe::DrawRectangle(*b, dc, 10, 10, 20, 20, 0xFF0000, 0x000080, 1, PS_SOLID);
     EXPECT_EQ(0x000080, BufferPixel(*b, 10, 15));
     EXPECT_EQ(0x000080, BufferPixel(*b, 19, 15));
     EXPECT_EQ(0xFF0000, BufferPixel(*b, 15, 15));
     EXPECT_EQ(kMarker, BufferPixel(*b, 20, 15));
-    b->SetDrawingTool(ToolTextColour, static_cast<std::int32_t>(0x80000012), false, 1, 0, dc);
+    qvButtons_HProbe::SetDrawingTool(*b, ToolTextColour, static_cast<std::int32_t>(0x80000012), false, 1, 0, dc);
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
-    b->SetDrawingTool(static_cast<DrawingTool>(7), 0x123456);  // any other kind: nothing
+    qvButtons_HProbe::SetDrawingTool(*b, static_cast<DrawingTool>(7), 0x123456);  // any other kind: nothing
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), ::GetTextColor(dc));
 }
 
@@ -175,7 +177,8 @@ struct FaceCall {
 
 FaceCall FillFace(qvButtons_H& b, std::int32_t face, std::int32_t gradient) {
     FaceCall call{face, 0, 0, gradient};
-    b.FillButtonFace(call.face, call.state, call.result, call.gradient, qvButtons_HProbe::HoverFaceColor(b));
+    qvButtons_HProbe::FillButtonFace(b, call.face, call.state, call.result, call.gradient,
+                                     qvButtons_HProbe::HoverFaceColor(b));
     return call;
 }
 
@@ -302,7 +305,7 @@ TEST_F(GradientFill, HundredPixelsGetHundredOnePixelBands) {
     forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
     bag.WriteInt32(L"Gradient", gmLeftToRight);
     auto b = MakeButton(host, 100, 20, bag);
-    b->FillGradient(0x000000, 0x0000FF);
+    qvButtons_HProbe::FillGradient(*b, 0x000000, 0x0000FF);
     const auto table = test::ExpectedGradient(100, 0x000000, 0x0000FF);
     for (int x = 0; x < 100; ++x) EXPECT_EQ(table[x], BufferPixel(*b, x, 10)) << x;
     EXPECT_EQ(0x000000, BufferPixel(*b, 0, 10));
@@ -312,7 +315,7 @@ TEST_F(GradientFill, ThreeHundredPixelsGetHundredFiftyTwoPixelBands) {
     forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
     bag.WriteInt32(L"Gradient", gmRightToLeft);
     auto b = MakeButton(host, 300, 20, bag);
-    b->FillGradient(0x000000, 0x0000FF);
+    qvButtons_HProbe::FillGradient(*b, 0x000000, 0x0000FF);
     const auto table = test::ExpectedGradient(150, 0x000000, 0x0000FF);
     for (int i = 0; i < 150; ++i) {
         EXPECT_EQ(table[149 - i], BufferPixel(*b, 2 * i, 5)) << i;  // right to left: reversed
@@ -325,7 +328,7 @@ TEST_F(GradientFill, OddWidthLeavesTheLastColumnUnpainted) {
     bag.WriteInt32(L"Gradient", gmLeftToRight);
     auto b = MakeButton(host, 301, 20, bag);
     test::PaintBuffer(*b, kMarker);
-    b->FillGradient(0x000000, 0x0000FF);
+    qvButtons_HProbe::FillGradient(*b, 0x000000, 0x0000FF);
     EXPECT_EQ(kMarker, BufferPixel(*b, 300, 10));
     EXPECT_NE(kMarker, BufferPixel(*b, 299, 10));
 }
@@ -334,7 +337,7 @@ TEST_F(GradientFill, TopToBottomStartsAtTheTop) {
     forms::PropertyBag bag = test::FlatFace(bsFlat, 0x000000);
     bag.WriteInt32(L"Gradient", gmTopToBottom);
     auto b = MakeButton(host, 50, 37, bag);
-    b->FillGradient(0x000000, 0x0000FF);
+    qvButtons_HProbe::FillGradient(*b, 0x000000, 0x0000FF);
     EXPECT_EQ(0x000000, BufferPixel(*b, 25, 0));
     EXPECT_EQ(0x0000FE, BufferPixel(*b, 25, 36));  // 37 entries end one short
 }
@@ -347,7 +350,7 @@ TEST(Cache, BackColorKeyIgnoresCaseAndOtherKeysDoNothing) {
     for (const wchar_t* key : {L"backcolor", L"BACKCOLOR", L"BackColor"}) {
         qvButtons_HProbe::FaceColor(*b) = qvButtons_HProbe::PressedFaceColor(*b) = 1;
         qvButtons_HProbe::HoverFaceColor(*b) = qvButtons_HProbe::CheckedFaceColor(*b) = 1;
-        b->UpdateCache(key);
+        qvButtons_HProbe::UpdateCache(*b, key);
         EXPECT_EQ(kBack, qvButtons_HProbe::FaceColor(*b)) << key;
         EXPECT_EQ(0x8C8C8C, qvButtons_HProbe::PressedFaceColor(*b)) << key;
         EXPECT_EQ(kBack, qvButtons_HProbe::HoverFaceColor(*b)) << key;
@@ -355,8 +358,8 @@ TEST(Cache, BackColorKeyIgnoresCaseAndOtherKeysDoNothing) {
     }
     qvButtons_HProbe::FaceColor(*b) = 1;
     const HGDIOBJ font = b->Buffer().Own(OBJ_FONT);
-    b->UpdateCache(L"Colour");
-    b->UpdateCache(L"");
+    qvButtons_HProbe::UpdateCache(*b, L"Colour");
+    qvButtons_HProbe::UpdateCache(*b, L"");
     EXPECT_EQ(1, qvButtons_HProbe::FaceColor(*b));
     EXPECT_EQ(font, b->Buffer().Own(OBJ_FONT));
 }
@@ -386,7 +389,7 @@ TEST(Cache, CaptionFontFollowsTheFontAndReplacesThePreviousOne) {
         EXPECT_EQ(initial, b->Buffer().First(OBJ_FONT));
         EXPECT_EQ(live, platform::LiveGdiCount());  // exactly one caption font at a time
     }
-    b->UpdateCache(L"font");
+    qvButtons_HProbe::UpdateCache(*b, L"font");
     EXPECT_EQ(live, platform::LiveGdiCount());
 }
 
@@ -430,7 +433,7 @@ TEST(Cache, PictureMeasuresBitmapsAndIcons) {
     EXPECT_EQ(1, qvButtons_HProbe::PictureKind(*b));
 
     const long live = platform::LiveGdiCount();
-    b->UpdateCache(L"PICTURE");  // the icon's colour and mask images are released again
+    qvButtons_HProbe::UpdateCache(*b, L"PICTURE");  // the icon's colour and mask images are released again
     EXPECT_EQ(live, platform::LiveGdiCount());
     b->Picture(nullptr);
     EXPECT_EQ(0, qvButtons_HProbe::PictureWidth(*b));

@@ -19,12 +19,12 @@ TEST(Resources, RepaintsKeepTheLiveGdiCountConstant) {
             bag.WriteInt32(L"cGradient", 0xFFFFFF);
             bag.WriteText(L"Caption", L"Ok");
             auto b = MakeButton(host, 89, 41, bag);
-            b->RedrawButton();
+            qvButtons_HProbe::RedrawButton(*b);
             const long afterFirst = LiveGdiCount();
             for (int flags : {0, 1, 6, 7}) {  // default outline 1, held down 2, pointer over 4
                 for (bool hovering : {false, true}) {
                     b->SetVisualState({hovering, (flags & 2) != 0, (flags & 4) != 0, (flags & 1) != 0});
-                    for (int i = 0; i < 20; ++i) b->RedrawButton();
+                    for (int i = 0; i < 20; ++i) qvButtons_HProbe::RedrawButton(*b);
                 }
             }
             b->SetVisualState({});
@@ -36,11 +36,11 @@ TEST(Resources, RepaintsKeepTheLiveGdiCountConstant) {
 TEST(Resources, TenThousandRepaintsOfTheSystemLookLeaveTheCountAsAfterTheFirst) {
     auto b = MakeButton(test::SharedHost(), 89, 41, test::SystemLook());
     b->Caption(L"SOS");
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     const long afterFirst = LiveGdiCount();
     for (int i = 0; i < 10000; ++i) {
         b->SetVisualState({.hovering = (i % 3) == 0});
-        b->RedrawButton();
+        qvButtons_HProbe::RedrawButton(*b);
     }
     b->SetVisualState({});
     EXPECT_EQ(afterFirst, LiveGdiCount());
@@ -105,10 +105,10 @@ TEST(Resources, SeventyThousandRepaintsLeaveTheProcessAbleToCreateGdiObjects) {
     b->Caption(L"SOS");
     for (int i = 0; i < 70000; ++i) {
         b->SetVisualState({.hovering = (i % 2) == 0});
-        b->RedrawButton();
+        qvButtons_HProbe::RedrawButton(*b);
     }
     b->SetVisualState({});
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_TRUE(CanStillCreateGdiObjects());
     // The last repaint still reached the window: the bottom band is the face colour.
     EXPECT_EQ(static_cast<std::int32_t>(::GetSysColor(COLOR_BTNFACE)), WindowPixel(*b, 44, 37));

@@ -131,16 +131,16 @@ TEST(Shapes, CustomClickMovesThePressedButtonWithoutRepaintingAndBackOnRelease) 
     const POINT start = position();
     b->SetVisualState({.heldDown = true, .pointerOver = true});
     test::PaintBuffer(*b, 0x00FF00);  // a repaint would have replaced this
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_TRUE(qvButtons_HProbe::ClickMoved(*b));
     EXPECT_EQ(start.x + 1, position().x);
     EXPECT_EQ(start.y + 1, position().y);
     EXPECT_EQ(0x00FF00, BufferPixel(*b, 30, 15));  // the old image only moved with the window
-    b->RedrawButton();  // still pressed: painted normally where it stands
+    qvButtons_HProbe::RedrawButton(*b);  // still pressed: painted normally where it stands
     EXPECT_EQ(start.x + 1, position().x);
     EXPECT_EQ(0x336699, BufferPixel(*b, 30, 15));
     b->SetVisualState({});
-    b->RedrawButton();
+    qvButtons_HProbe::RedrawButton(*b);
     EXPECT_FALSE(qvButtons_HProbe::ClickMoved(*b));
     EXPECT_EQ(start.x, position().x);
     EXPECT_EQ(start.y, position().y);

@@ -1,6 +1,9 @@
-// White-box access to the private state of qvButtons_H, for the tests that check
-// the caches, the layout and the back buffer directly.
+// White-box access to the private state and painting members of qvButtons_H, for
+// the tests (and the repaint benchmark) that check the caches, the layout, the back
+// buffer and the painting steps directly.
 #pragma once
+
+#include <utility>
 
 #include "buttons/qvbuttons_h.h"
 
@@ -28,6 +31,38 @@ struct qvButtons_HProbe {
     static std::int32_t ContainerBackRGB(const qvButtons_H& b) { return b.ContainerBackRGB; }
     static const std::wstring& ContainerHandleText(const qvButtons_H& b) { return b.ContainerHandleText; }
     static BackBuffer& Buffer(qvButtons_H& b) { return b.backBuffer_; }
+
+    // The painting members, called as b.Member(args...) would be.
+    static void RedrawButton(qvButtons_H& b) { b.RedrawButton(); }
+    template <typename... A>
+    static void LayoutButtonContent(qvButtons_H& b, A&&... a) {
+        b.LayoutButtonContent(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void DrawButtonBorder(qvButtons_H& b, A&&... a) {
+        b.DrawButtonBorder(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void DrawFocusIndicator(qvButtons_H& b, A&&... a) {
+        b.DrawFocusIndicator(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void DrawRectangle(qvButtons_H& b, A&&... a) {
+        b.DrawRectangle(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void SetDrawingTool(qvButtons_H& b, A&&... a) {
+        b.SetDrawingTool(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void FillButtonFace(qvButtons_H& b, A&&... a) {
+        b.FillButtonFace(std::forward<A>(a)...);
+    }
+    template <typename... A>
+    static void FillGradient(qvButtons_H& b, A&&... a) {
+        b.FillGradient(std::forward<A>(a)...);
+    }
+    template <typename... A> static void UpdateCache(qvButtons_H& b, A&&... a) { b.UpdateCache(std::forward<A>(a)...); }
 };
 
 }  // namespace buttons
