@@ -5,24 +5,18 @@
 #include <functional>
 
 #include "forms/control.h"
-#include "platform/handles.h"
 
 namespace forms {
 
-class CheckBox : public Control {
+class CheckBox : public SystemControl {
 public:
     CheckBox(Form& form, const ControlDescription& description);
 
-    HWND Handle() const override { return hwnd_; }
     int Value() const;
     void SetValue(int value);
 
     std::function<void()> Click;
     void OnCommand(WORD notifyCode) override;
-
-private:
-    HWND hwnd_;
-    platform::Font font_;
 };
 
 }  // namespace forms

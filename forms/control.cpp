@@ -1,5 +1,7 @@
 #include "forms/control.h"
 
+#include "forms/control_font.h"
+
 #include "forms/form.h"
 #include "forms/twips.h"
 
@@ -32,6 +34,15 @@ void Control::Place(HWND hwnd) {
 HWND Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle) {
     return ::CreateWindowExW(exStyle, className, description_.caption.c_str(), WS_CHILD | WS_CLIPSIBLINGS | style, 0,
                              0, 0, 0, form_.hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+SystemControl::SystemControl(Form& form, const ControlDescription& d, const wchar_t* className, DWORD style,
+                             DWORD exStyle)
+    : Control(form, d),
+      hwnd_(CreateChild(className, style | (d.tabIndex >= 0 ? WS_TABSTOP : 0), exStyle)),
+      font_(CreateControlFont(d.font.value_or(FontObject{}))) {
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    Place(hwnd_);
 }
 
 void Control::SetVisible(bool visible) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "forms/form_description.h"
+#include "platform/handles.h"
 
 namespace forms {
 
@@ -57,6 +58,21 @@ private:
     int tabIndex_;
     int left_, top_, width_, height_;
     bool visible_;
+};
+
+// A control that is a window of a system class (BUTTON, LISTBOX), in a tab stop
+// when it has a tab index, with the description's font.
+class SystemControl : public Control {
+public:
+    HWND Handle() const override { return hwnd_; }
+
+protected:
+    SystemControl(Form& form, const ControlDescription& description, const wchar_t* className, DWORD style,
+                  DWORD exStyle = 0);
+
+private:
+    HWND hwnd_;
+    platform::Font font_;
 };
 
 }  // namespace forms

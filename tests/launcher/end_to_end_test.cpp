@@ -305,8 +305,8 @@ TEST(EndToEnd, SlowDownloadsAnswerAndStopOnEscClosingAndReopening) {
     ASSERT_TRUE(launcher.WaitForExit(code, kEndsWithin));
     EXPECT_EQ(0u, code);
     EXPECT_EQ(earlier, testsupport::ReadWholeFile(toolFolder / L"NorvelHelpdesk.exe"));
-    // The configuration and the earlier copy only: no part file, no other tool.
-    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(toolFolder), {}));
+    // The configuration, the log and the earlier copy only: no part file, no other tool.
+    EXPECT_EQ(3, std::distance(std::filesystem::directory_iterator(toolFolder), {}));
     EXPECT_EQ(nullptr, uidriver::FindTopWindow(L"NorvelHelpdesk"));
 }
 
