@@ -6,44 +6,33 @@
 namespace buttons {
 
 PainterFinish BevelFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
-    PainterFinish out;
-    out.faceState = faceState;
-    if (in.ringed()) {
-        out.drawBorder = true;
+    return StandardRingedFinish(in, face, faceState, [&](PainterFinish& out) {
         int32_t light = in.pressed() ? face : 0xE9E9E9;
         if (in.checkedLook()) {
             out.faceState = FacePainterOwn;
             light = 0xE9E9E9;
         }
+        SetLitRing(out.rings, 0, kNone, kNone);
         switch (out.faceState) {
         case FaceNormal:
-            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
-            SetRing(out.rings, 1, light, light, kGrey, kGrey);
+            SetLitRing(out.rings, 1, light, kGrey);
             break;
         case FaceDefaultOutline:
-            SetRing(out.rings, 0, light, light, kGrey, kGrey);
-            SetRing(out.rings, 1, kWhite, kWhite, kBlack, kBlack);
+            SetLitRing(out.rings, 0, light, kGrey);
+            SetLitRing(out.rings, 1, kWhite, kBlack);
             break;
         case FacePressed:
-            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
-            SetRing(out.rings, 1, kNone, kNone, kGrey, kGrey);
+            SetLitRing(out.rings, 1, kNone, kGrey);
             break;
         default:
-            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
-            SetRing(out.rings, 1, kNone, kNone, light, light);
+            SetLitRing(out.rings, 1, kNone, light);
             break;
         }
-        if (in.checkedLook()) {
-            SetRing(out.rings, 2, kBlack, kBlack, kWhite, kWhite);
-        } else {
-            const int32_t topLeft = in.defaultOutline ? kBlack : kWhite;
-            SetRing(out.rings, 2, topLeft, topLeft, kBlack, kBlack);
-        }
-        out.outerPenStyle = 0;
-    }
-    DecideRegionOutline(in, out);
-    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
-    return out;
+        if (in.checkedLook())
+            SetLitRing(out.rings, 2, kBlack, kWhite);
+        else
+            SetLitRing(out.rings, 2, in.defaultOutline ? kBlack : kWhite, kBlack);
+    });
 }
 
 }  // namespace buttons

@@ -22,26 +22,20 @@ FaceChoice EtchedFace(const PainterInputs& in) {
 }
 
 PainterFinish EtchedFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
-    PainterFinish out;
-    out.faceState = faceState;
-    if (in.ringed()) {
-        out.drawBorder = true;
+    PainterFinish out = RingedFinish(in, faceState, [&](PainterFinish& f) {
         const int32_t dark = ShiftColor(kGrey, -26);
         if (in.enabled || !in.command()) {
-            SetRing(out.rings, 0, kNone, kNone, kNone, kNone);
-            if (!in.command()) out.faceState = (in.value || in.pressedLook) ? FacePressed : FacePainterOwn;
-            out.faceState = std::max<int16_t>(out.faceState, FaceDefaultOutline);
-            const int32_t lit = out.faceState == FacePressed ? face : kWhite;
-            SetRing(out.rings, 1, lit, lit, dark, dark);
-            SetRing(out.rings, 2, dark, dark, kWhite, kWhite);
+            SetLitRing(f.rings, 0, kNone, kNone);
+            if (!in.command()) f.faceState = (in.value || in.pressedLook) ? FacePressed : FacePainterOwn;
+            f.faceState = std::max<int16_t>(f.faceState, FaceDefaultOutline);
+            SetLitRing(f.rings, 1, f.faceState == FacePressed ? face : kWhite, dark);
+            SetLitRing(f.rings, 2, dark, kWhite);
         } else {
-            SetRing(out.rings, 0, face, face, face, face);
-            SetRing(out.rings, 1, face, face, face, face);
-            SetRing(out.rings, 2, dark, dark, dark, dark);
+            SetLitRing(f.rings, 0, face, face);
+            SetLitRing(f.rings, 1, face, face);
+            SetLitRing(f.rings, 2, dark, dark);
         }
-        out.outerPenStyle = 0;
-    }
-    DecideRegionOutline(in, out);
+    });
     out.drawFocus = true;
     out.focusColour = 0xCC9999;
     out.focusSolid = true;

@@ -8,24 +8,13 @@
 namespace buttons {
 
 PainterFinish FramedBevelFinish(const PainterInputs& in, int32_t face, int16_t faceState) {
-    PainterFinish out;
-    out.faceState = faceState;
-    if (in.ringed()) {
-        out.drawBorder = true;
+    return StandardRingedFinish(in, face, faceState, [&](PainterFinish& out) {
         out.faceState = in.checkedLook() ? int16_t{FacePressed} : std::max<int16_t>(faceState, FaceDefaultOutline);
-        if (out.faceState == FacePressed) {
-            SetRing(out.rings, 0, kGrey, kGrey, kWhite, kWhite);
-            SetRing(out.rings, 1, kGrey, kGrey, kWhite, kWhite);
-        } else {
-            SetRing(out.rings, 0, kWhite, kWhite, kGrey, kGrey);
-            SetRing(out.rings, 1, kWhite, kWhite, kGrey, kGrey);
-        }
-        SetRing(out.rings, 2, kBlack, kBlack, kBlack, kBlack);
-        out.outerPenStyle = 0;
-    }
-    DecideRegionOutline(in, out);
-    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
-    return out;
+        const bool pressed = out.faceState == FacePressed;
+        for (int ring = 0; ring <= 1; ++ring)
+            SetLitRing(out.rings, ring, pressed ? kGrey : kWhite, pressed ? kWhite : kGrey);
+        SetLitRing(out.rings, 2, kBlack, kBlack);
+    });
 }
 
 }  // namespace buttons

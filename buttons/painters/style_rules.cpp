@@ -12,6 +12,29 @@ void SetRing(std::array<int32_t, 13>& rings, int ring, int32_t left, int32_t top
     rings[first + 3] = bottom;
 }
 
+void SetLitRing(std::array<int32_t, 13>& rings, int ring, int32_t topLeft, int32_t bottomRight) {
+    SetRing(rings, ring, topLeft, topLeft, bottomRight, bottomRight);
+}
+
+PainterFinish RingedFinish(const PainterInputs& in, int16_t faceState, const std::function<void(PainterFinish&)>& rings) {
+    PainterFinish out;
+    out.faceState = faceState;
+    if (in.ringed()) {
+        out.drawBorder = true;
+        out.outerPenStyle = 0;
+        rings(out);
+    }
+    DecideRegionOutline(in, out);
+    return out;
+}
+
+PainterFinish StandardRingedFinish(const PainterInputs& in, int32_t face, int16_t faceState,
+                                   const std::function<void(PainterFinish&)>& rings) {
+    PainterFinish out = RingedFinish(in, faceState, rings);
+    StandardFocus(in, StandardFace(in).captionColorArg, face, out);
+    return out;
+}
+
 FaceChoice StandardFace(const PainterInputs& in) {
     FaceChoice c;
     c.face = (!in.command() && in.value) ? in.checkedFaceColor : in.faceColor;

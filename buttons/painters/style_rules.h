@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "buttons/button_enums.h"
 
@@ -87,6 +88,16 @@ struct PainterFinish {
 
 // BorderColors as a whole ring: entries of ring 0 (inner), 1 (middle) or 2 (outer).
 void SetRing(std::array<int32_t, 13>& rings, int ring, int32_t left, int32_t top, int32_t right, int32_t bottom);
+// A ring lit from the top left: left and top sides in one colour, right and bottom in another.
+void SetLitRing(std::array<int32_t, 13>& rings, int ring, int32_t topLeft, int32_t bottomRight);
+
+// What the finishes of the ringed styles share: for a ringed shape the border is
+// drawn (outer ring solid unless `rings` says otherwise) with the rings and face
+// state `rings` sets; then the region outline is decided. The standard variant adds
+// the standard focus mark (bsBevel, bsFramedBevel, bsFlat, bsSoftBevel).
+PainterFinish RingedFinish(const PainterInputs& in, int16_t faceState, const std::function<void(PainterFinish&)>& rings);
+PainterFinish StandardRingedFinish(const PainterInputs& in, int32_t face, int16_t faceState,
+                                   const std::function<void(PainterFinish&)>& rings);
 
 FaceChoice StandardFace(const PainterInputs& in);  // bsBevel, bsFramedBevel, bsFlat, bsHoverFrame, bsSoftBevel
 FaceChoice EtchedFace(const PainterInputs& in);
