@@ -2,6 +2,7 @@
 // against the style tables, the caption rules and ShiftColor arithmetic written here.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -432,20 +433,17 @@ TEST(CaptionPixels, TopCentredImageAndLargeImages) {
     EXPECT_EQ(cr.top, ir.bottom + 2);
 
     const int th = cr.bottom - cr.top;
-    qvButtons_HProbe::ImagePixels(rig.b) = 40;  // no caption space: the caption is centred as without an image
-    qvButtons_HProbe::LayoutButtonContent(rig.b, false);
-    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 3);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 3);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).right, 97);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).bottom, 57);
-    qvButtons_HProbe::ImagePixels(rig.b) = 48;  // 32 x 32 fitted into 88 x 48: 48 x 48, centred
-    qvButtons_HProbe::LayoutButtonContent(rig.b, false);
-    EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).left, 26);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).top, 6);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).right, 74);
-    EXPECT_EQ(qvButtons_HProbe::ImageRect(rig.b).bottom, 54);
+    // 40: no caption space, the caption is centred as without an image; 48: the
+    // 32 x 32 picture fitted into 88 x 48 is 48 x 48, centred.
+    using Box = std::array<LONG, 4>;  // left, top, right, bottom
+    for (const auto& [pixels, image] :
+         {std::pair{std::int16_t{40}, Box{3, 3, 97, 57}}, {std::int16_t{48}, Box{26, 6, 74, 54}}}) {
+        qvButtons_HProbe::ImagePixels(rig.b) = pixels;
+        qvButtons_HProbe::LayoutButtonContent(rig.b, false);
+        EXPECT_EQ(qvButtons_HProbe::CaptionRect(rig.b).top, (60 - th) / 2 + 2);  // two below the (empty) image top
+        const RECT got = qvButtons_HProbe::ImageRect(rig.b);
+        EXPECT_EQ(image, (Box{got.left, got.top, got.right, got.bottom})) << pixels;
+    }
 }
 
 TEST(CaptionPixels, EmbossedAndEngravedCopies) {
