@@ -2,7 +2,8 @@
 // one line per event with the local date and time. Lines logged before the folder is
 // known are kept in memory and written once it is. At 256 KiB the log becomes
 // norvelassist.log.1 (replacing an older one) and a new one begins, so the two never
-// pass 512 KiB. A log that cannot be written is skipped: logging never fails.
+// pass 512 KiB. A log that cannot be written is skipped: logging never fails, nor
+// waits for the disk.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,11 @@ namespace platform {
 
 inline constexpr std::uint64_t kLogLimitBytes = 256 * 1024;
 
-// Adds a line (from any thread).
+// Adds a line (from any thread). The file is written on a thread of the pool: the
+// caller never waits for it.
 void Log(const std::wstring& text);
+// Writes every line logged so far before it returns (the tests; the program's end).
+void FlushLog();
 
 // The folder the log lives in; the lines kept so far are written there at once.
 void SetLogFolder(const std::wstring& folder);

@@ -14,6 +14,7 @@
 #include "launcher/form1.h"
 #include "launcher/globals.h"
 #include "launcher/guarded_run.h"
+#include "platform/log.h"
 #include "platform/text.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -73,6 +74,7 @@ TEST_F(Launch, MatchingLocalVersionStartsAtOnceWithoutProbeOrDownload) {
     EXPECT_EQ(SW_SHOW, starts[0].show);
     EXPECT_TRUE(messages.empty());
     // The log in the tool folder tells the helpdesk what happened.
+    platform::FlushLog();
     const std::string log = testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.log");
     for (const std::string& line : {"server scelto: http://" + platform::ToUtf8(primary.HostAndPort()),
                                     std::string("strumenti \"Helpdesk\" (NorvelHelpdesk.exe)"),
@@ -125,6 +127,7 @@ TEST_F(Launch, FileMissingOnTheServerGivesTheMessageAndNoProgress) {
     EXPECT_EQ(3615, form.GetShape(L"Shape1").Width());
     EXPECT_FALSE(form.GetLabel(L"Label3").Visible());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(Local(L"NorvelHelpdesk.exe").c_str()));
+    platform::FlushLog();
     EXPECT_NE(std::string::npos, testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.log")
                                      .find("NorvelHelpdesk.exe: HTTP 404"));  // a failed request logs its status
 }

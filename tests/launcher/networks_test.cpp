@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/form1.h"
+#include "platform/log.h"
 #include "platform/text.h"
 #include "tests/launcher/launcher_fixture.h"
 #include "tests/support/scoped_deadlines.h"
@@ -65,6 +66,7 @@ TEST_F(Networks, PortalPageNeverReplacesTheConfiguration) {
         form.Load();
         EXPECT_EQ(std::vector<std::wstring>{L"File di configurazione non raggiungibile"}, messages);
         EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
+        platform::FlushLog();
         EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(Folder()), {}));  // the log alone
     }
     messages.clear();

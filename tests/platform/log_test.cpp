@@ -18,11 +18,13 @@ TEST(Log, KeepsEarlyLinesRotatesAtTheLimitAndSkipsWhatCannotBeWritten) {
     EXPECT_FALSE(std::filesystem::exists(log));
     platform::SetLogFolder(folder.Path().wstring());
     EXPECT_EQ(log.wstring(), platform::LogPath());
+    platform::FlushLog();
     const std::regex stamped(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} prima riga, \xC3\xA8 presto\r\n)");
     EXPECT_TRUE(std::regex_match(testsupport::ReadWholeFile(log), stamped)) << testsupport::ReadWholeFile(log);
 
     const std::wstring line(1000, L'x');  // 1026 bytes a line with its stamp
     for (int i = 0; i < 600; ++i) platform::Log(line);
+    platform::FlushLog();
     const auto size = [](const std::filesystem::path& p) { return std::filesystem::file_size(p); };
     EXPECT_LE(size(log), platform::kLogLimitBytes);
     EXPECT_LE(size(log.wstring() + L".1"), platform::kLogLimitBytes);
