@@ -11,22 +11,19 @@
 namespace launcher {
 namespace {
 
+using platform::ScaledFrom96;
+
 constexpr wchar_t kClass[] = L"NorvelAbout";
 constexpr wchar_t kTitle[] = L"Informazioni su NorvelAssist";
 constexpr int kOpenFolder = 100;
-
-int Scaled(int pixels) { return ::MulDiv(pixels, platform::ScreenDpi(LOGPIXELSY), 96); }
 
 class AboutBox : public forms::WindowBase {
 public:
     explicit AboutBox(HWND owner) {
         RegisterClassOnce(kClass, 0, ::GetSysColorBrush(COLOR_BTNFACE));
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+        font_.reset(platform::CreateMessageFont());
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-        RECT frame{0, 0, Scaled(460), Scaled(150)};
+        RECT frame{0, 0, ScaledFrom96(460), ScaledFrom96(150)};
         ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
         RECT ownerRect{};
         ::GetWindowRect(owner, &ownerRect);
@@ -38,11 +35,12 @@ public:
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
                                   (ServerBaseUrl.empty() ? L"nessuno" : ServerBaseUrl) + L"\r\nCartella: " +
                                   LocalToolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
-        Child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, Scaled(12), Scaled(12), Scaled(436), Scaled(80), 0);
-        Child(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, Scaled(248), Scaled(110), Scaled(110),
-              Scaled(28), kOpenFolder);
-        Child(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, Scaled(366), Scaled(110), Scaled(82), Scaled(28),
-              IDOK);
+        Child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12), ScaledFrom96(436),
+              ScaledFrom96(80), 0);
+        Child(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248), ScaledFrom96(110),
+              ScaledFrom96(110), ScaledFrom96(28), kOpenFolder);
+        Child(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, ScaledFrom96(366), ScaledFrom96(110), ScaledFrom96(82),
+              ScaledFrom96(28), IDOK);
     }
 
     // Runs until the box closes, with the owner disabled meanwhile.

@@ -12,13 +12,13 @@
 namespace launcher {
 namespace {
 
+using platform::ScaledFrom96;
+
 constexpr wchar_t kClass[] = L"NorvelWait";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The layout at 96 dpi: the banner's top strip over the full width, then the text
 // and the bar on the window's own face.
 constexpr int kWidth = 409, kBannerStrip = 124, kMargin = 14, kTextHeight = 20, kBarHeight = 18;
-
-int Scaled(int pixels) { return ::MulDiv(pixels, platform::ScreenDpi(LOGPIXELSY), 96); }
 
 }  // namespace
 
@@ -28,15 +28,12 @@ WaitWindow::WaitWindow() {
     banner_.reset(static_cast<HBITMAP>(::LoadImageW(instance, L"BANNER", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP bm{};
     if (banner_ && ::GetObjectW(banner_.get(), sizeof bm, &bm)) bannerSize_ = {bm.bmWidth, bm.bmHeight};
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        font_.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    font_.reset(platform::CreateMessageFont());
 
-    const int width = Scaled(kWidth), margin = Scaled(kMargin);
-    bannerHeight_ = Scaled(kBannerStrip);
-    const int textTop = bannerHeight_ + margin, barTop = textTop + Scaled(kTextHeight) + margin / 2;
-    RECT frame{0, 0, width, barTop + Scaled(kBarHeight) + margin};
+    const int width = ScaledFrom96(kWidth), margin = ScaledFrom96(kMargin);
+    bannerHeight_ = ScaledFrom96(kBannerStrip);
+    const int textTop = bannerHeight_ + margin, barTop = textTop + ScaledFrom96(kTextHeight) + margin / 2;
+    RECT frame{0, 0, width, barTop + ScaledFrom96(kBarHeight) + margin};
     ::AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     const int w = frame.right - frame.left, h = frame.bottom - frame.top;
     const SIZE screen = platform::ScreenSize();
@@ -44,10 +41,10 @@ WaitWindow::WaitWindow() {
               nullptr);
     if (!hwnd()) return;
     text_ = ::CreateWindowExW(0, L"STATIC", kConnecting, WS_CHILD | WS_VISIBLE | SS_CENTER, margin, textTop,
-                                        width - 2 * margin, Scaled(kTextHeight), hwnd(), nullptr, instance, nullptr);
+                              width - 2 * margin, ScaledFrom96(kTextHeight), hwnd(), nullptr, instance, nullptr);
     if (font_) ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     bar_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_MARQUEE, margin, barTop,
-                                       width - 2 * margin, Scaled(kBarHeight), hwnd(), nullptr, instance, nullptr);
+                             width - 2 * margin, ScaledFrom96(kBarHeight), hwnd(), nullptr, instance, nullptr);
     ::SendMessageW(bar_, PBM_SETMARQUEE, TRUE, 30);
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());

@@ -21,4 +21,13 @@ SIZE ScreenSize() {
     return size;
 }
 
+int ScaledFrom96(int pixels) { return ::MulDiv(pixels, ScreenDpi(LOGPIXELSY), 96); }
+
+HFONT CreateMessageFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return nullptr;
+    return ::CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
 }  // namespace platform
