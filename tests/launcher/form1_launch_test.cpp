@@ -346,25 +346,36 @@ std::string SignedTool(const char* name) {
     return testsupport::ReadWholeFile(std::filesystem::path(NORVEL_SIGNED_TOOLS_DIR) / name);
 }
 
-// The test root trusted in this prefix (the current user's Root store) for the scope.
-struct TrustedTestRoot {
-    TrustedTestRoot() {
+// The test root trusted in this prefix (the current user's Root store) while the
+// program runs. It goes in before any test: a process's certificate chain engine
+// reads the Root store once, on its first use (here by the HTTPS tests), and does
+// not see a root added later.
+class TrustedTestRoot : public testing::Environment {
+public:
+    void SetUp() override {
+        store_ = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
         const std::string der = SignedTool("trusted-root.der");
-        ::CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
+        ::CertAddEncodedCertificateToStore(store_, X509_ASN_ENCODING, reinterpret_cast<const BYTE*>(der.data()),
                                            static_cast<DWORD>(der.size()), CERT_STORE_ADD_REPLACE_EXISTING, &added);
-        ::CertControlStore(store, 0, CERT_STORE_CTRL_COMMIT, nullptr);  // seen by the chain engine
+        ::CertControlStore(store_, 0, CERT_STORE_CTRL_COMMIT, nullptr);  // written where other processes look
     }
-    ~TrustedTestRoot() { ::CertDeleteCertificateFromStore(added), ::CertCloseStore(store, 0); }
-    HCERTSTORE store = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+    void TearDown() override {
+        if (added) ::CertDeleteCertificateFromStore(added);  // frees the context too
+        ::CertControlStore(store_, 0, CERT_STORE_CTRL_COMMIT, nullptr);  // a deletion is written only when committed
+        ::CertCloseStore(store_, 0);
+    }
     PCCERT_CONTEXT added = nullptr;
+
+private:
+    HCERTSTORE store_ = nullptr;
 };
+auto* const trustedTestRoot = static_cast<TrustedTestRoot*>(testing::AddGlobalTestEnvironment(new TrustedTestRoot));
 
 // A tool section's "firmatario" (two names, either case): only a copy with a valid
 // signature, a chain to a trusted root and a named signer is kept and started, its
 // "sha256" must hold too when given, and a local copy that fails is fetched again.
 TEST_F(Launch, OnlyANamedPublishersCopyIsKeptAndStarted) {
-    TrustedTestRoot root;
-    ASSERT_NE(nullptr, root.added);
+    ASSERT_NE(nullptr, trustedTestRoot->added);
     const struct {
         const char *served, *local;
         std::string pin;  // the digest of the tool as built: right for unsigned.exe only
