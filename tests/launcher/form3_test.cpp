@@ -93,9 +93,10 @@ TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
         Ticker watch([&] {
             ownShown |= form.GetShape(L"Shape1").Visible() && form.GetLabel(L"Label3").Visible();
             mainShown |= main.GetShape(L"Shape1").Visible() || main.GetLabel(L"Label4").Visible();
-            ownPercents.push_back(form.GetLabel(L"Label4").Caption());
         });
+        CaptionRecorder percents(form.GetLabel(L"Label4").hwnd());
         ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
+        ownPercents = percents.captions;
     }
 
     EXPECT_EQ(tool, testsupport::ReadWholeFile(ToolFolder() + L"\\NorvelTeleassistenza.exe"));

@@ -108,6 +108,28 @@ Ticker::~Ticker() {
     CurrentTick() = nullptr;
 }
 
+namespace {
+CaptionRecorder* g_recorder = nullptr;
+}  // namespace
+
+CaptionRecorder::CaptionRecorder(HWND window) : window_(window) {
+    g_recorder = this;
+    hook_ = ::SetWindowsHookExW(
+        WH_CALLWNDPROCRET,
+        [](int code, WPARAM wp, LPARAM lp) {
+            const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lp);
+            if (code == HC_ACTION && g_recorder && sent->message == WM_SETTEXT && sent->hwnd == g_recorder->window_)
+                g_recorder->captions.emplace_back(reinterpret_cast<const wchar_t*>(sent->lParam));
+            return ::CallNextHookEx(nullptr, code, wp, lp);
+        },
+        nullptr, ::GetCurrentThreadId());
+}
+
+CaptionRecorder::~CaptionRecorder() {
+    ::UnhookWindowsHookEx(hook_);
+    g_recorder = nullptr;
+}
+
 void ClickWindow(HWND hwnd) {
     RECT r{};
     ::GetClientRect(hwnd, &r);

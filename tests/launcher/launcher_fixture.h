@@ -82,6 +82,21 @@ private:
     UINT_PTR id_;
 };
 
+// Every caption a window of this thread is given while the recorder lives, in order
+// (each WM_SETTEXT it handles), however fast they follow one another.
+class CaptionRecorder {
+public:
+    explicit CaptionRecorder(HWND window);
+    ~CaptionRecorder();
+    CaptionRecorder(const CaptionRecorder&) = delete;
+    CaptionRecorder& operator=(const CaptionRecorder&) = delete;
+    std::vector<std::wstring> captions;
+
+private:
+    HWND window_;
+    HHOOK hook_;
+};
+
 // Left-button press and release on a window (what a user's click delivers).
 void ClickWindow(HWND hwnd);
 // Takes this thread's messages, as the program's loop does, until no tool fetch
