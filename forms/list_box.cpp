@@ -1,6 +1,5 @@
 #include "forms/list_box.h"
 
-
 namespace forms {
 
 ListBox::ListBox(Form& form, const ControlDescription& d)

@@ -38,6 +38,15 @@ HWND WindowBase::CreateFor(const wchar_t* className, const wchar_t* text, DWORD 
                              ::GetModuleHandleW(nullptr), this);
 }
 
+HWND WindowBase::CreateSystemChild(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int w,
+                                   int h, int id, HFONT font) {
+    const HWND child = ::CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd_,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         ::GetModuleHandleW(nullptr), nullptr);
+    if (child && font) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
 LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }

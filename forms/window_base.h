@@ -26,6 +26,10 @@ protected:
     // CreateWindowExW with `this` as the creation parameter; returns the handle.
     HWND CreateFor(const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int x, int y, int w,
                    int h, HWND parent, HMENU idOrMenu = nullptr);
+    // A visible child of a system class ("STATIC", "BUTTON", a progress bar ...) with
+    // command identifier `id`, drawn in `font` when one is given.
+    HWND CreateSystemChild(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y, int w, int h,
+                           int id = 0, HFONT font = nullptr);
 
     // Handles one message; the default passes it to DefWindowProcW.
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);

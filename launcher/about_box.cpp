@@ -35,12 +35,12 @@ public:
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
                                   (ServerBaseUrl.empty() ? L"nessuno" : ServerBaseUrl) + L"\r\nCartella: " +
                                   LocalToolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
-        Child(L"STATIC", text, SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12), ScaledFrom96(436),
-              ScaledFrom96(80), 0);
-        Child(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248), ScaledFrom96(110),
-              ScaledFrom96(110), ScaledFrom96(28), kOpenFolder);
-        Child(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, ScaledFrom96(366), ScaledFrom96(110), ScaledFrom96(82),
-              ScaledFrom96(28), IDOK);
+        CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12),
+                          ScaledFrom96(436), ScaledFrom96(80), 0, font_.get());
+        CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248),
+                          ScaledFrom96(110), ScaledFrom96(110), ScaledFrom96(28), kOpenFolder, font_.get());
+        CreateSystemChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, ScaledFrom96(366), ScaledFrom96(110),
+                          ScaledFrom96(82), ScaledFrom96(28), IDOK, font_.get());
     }
 
     // Runs until the box closes, with the owner disabled meanwhile.
@@ -75,13 +75,6 @@ protected:
     }
 
 private:
-    void Child(const wchar_t* kind, const std::wstring& text, DWORD style, int x, int y, int w, int h, int id) {
-        const HWND child = ::CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd(),
-                                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                             ::GetModuleHandleW(nullptr), nullptr);
-        if (font_) ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    }
-
     platform::Font font_;
 };
 

@@ -9,12 +9,25 @@
 namespace launcher {
 
 std::wstring AppVersionText() {
-    wchar_t path[MAX_PATH]{};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const std::optional<VS_FIXEDFILEINFO> info = services::ReadFixedFileInfo(path);
-    if (!info) return {};
-    return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(LOWORD(info->dwFileVersionMS)) +
-           L"." + std::to_wstring(HIWORD(info->dwFileVersionLS));
+    static const std::wstring text = [] {
+        const std::optional<VS_FIXEDFILEINFO> info = services::ReadFixedFileInfo(RunningProgramPath());
+        if (!info) return std::wstring();
+        return std::to_wstring(HIWORD(info->dwFileVersionMS)) + L"." +
+               std::to_wstring(LOWORD(info->dwFileVersionMS)) + L"." + std::to_wstring(HIWORD(info->dwFileVersionLS));
+    }();
+    return text;
+}
+
+std::wstring RunningProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 std::wstring WindowsVersionText() {

@@ -6,7 +6,11 @@
 
 namespace launcher {
 
+// Read from the program file once per run.
 std::wstring AppVersionText();
+
+// The running program's full path, however long.
+std::wstring RunningProgramPath();
 
 // The Windows the launcher runs on, for the log: "Windows 10.0.19045 (Windows 10 Pro)".
 std::wstring WindowsVersionText();

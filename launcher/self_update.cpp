@@ -5,6 +5,7 @@
 #include "launcher/plain_file.h"
 #include "platform/background.h"
 #include "platform/handles.h"
+#include "platform/log.h"
 #include "services/config.h"
 #include "services/publisher.h"
 #include "services/versione.h"
@@ -31,18 +32,6 @@ std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config) {
     return offer;
 }
 
-std::wstring RunningProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 std::wstring OldProgramPath(const std::wstring& program) { return program + L".old"; }
 
 bool ProgramFolderIsWritable(const std::wstring& program) {
@@ -66,19 +55,24 @@ bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, 
                FirstThreeNumbers(services::ReadFileVersion(file).FileVersion) == offer.version;
     };
     checks.cancel = cancel;
-    services::DownloadFile(serverBaseUrl + offer.exeName, received, progress, checks);
-    if (!IsPlainFile(received)) return false;  // a failed check left nothing
+    // A failed download or check leaves nothing behind (and is logged).
+    if (!services::DownloadFile(serverBaseUrl + offer.exeName, received, progress, checks)) return false;
     // A running program can be renamed, not overwritten.
     const std::wstring old = OldProgramPath(program);
     if (!::MoveFileExW(program.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        platform::Log(L"aggiornamento: impossibile rinominare " + program + L" (errore " +
+                      std::to_wstring(::GetLastError()) + L")");
         ::DeleteFileW(received.c_str());
         return false;
     }
     if (!::MoveFileExW(received.c_str(), program.c_str(), 0)) {
+        platform::Log(L"aggiornamento: impossibile spostare " + received + L" (errore " +
+                      std::to_wstring(::GetLastError()) + L")");
         ::MoveFileExW(old.c_str(), program.c_str(), 0);
         ::DeleteFileW(received.c_str());
         return false;
     }
+    platform::Log(L"aggiornamento installato: " + program + L" versione " + offer.version);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "launcher/app_version.h"
 #include "launcher/tool_start.h"
 #include "services/download.h"
 
@@ -22,9 +23,8 @@ struct UpdateOffer {
 // a plain file name and at least one of "sha256" and "firmatario".
 std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config);
 
-// The running program's path, and the name it is moved to while its successor
-// takes its place: the same path + ".old".
-std::wstring RunningProgramPath();
+// The name the running program is moved to while its successor takes its place:
+// the same path + ".old".
 std::wstring OldProgramPath(const std::wstring& program);
 
 // True when the user may create (and delete) files in the program's folder: not so

@@ -70,8 +70,11 @@ void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, Tool
                 return services::SignedByPublisher(file, trust.publishers);
             };
         checks.cancel = &cancel_;
-        services::DownloadFile(url, localPath, &relay, checks);
-        Post(window, {Event::Finished, 0, {}, IsPlainFile(localPath) && MeetsToolTrust(localPath, trust)});
+        // A new copy passed the checks as it was received; an earlier one left by a
+        // failed download is checked now.
+        const bool replaced = services::DownloadFile(url, localPath, &relay, checks);
+        const bool startable = IsPlainFile(localPath) && (replaced || MeetsToolTrust(localPath, trust));
+        Post(window, {Event::Finished, 0, {}, startable});
     } catch (...) {
         // Out of memory or the like: told as a failed download.
         platform::LogFailure(L"lo scaricamento di " + url);

@@ -40,11 +40,10 @@ WaitWindow::WaitWindow() {
     CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - w) / 2, (screen.cy - h) / 2, w, h,
               nullptr);
     if (!hwnd()) return;
-    text_ = ::CreateWindowExW(0, L"STATIC", kConnecting, WS_CHILD | WS_VISIBLE | SS_CENTER, margin, textTop,
-                              width - 2 * margin, ScaledFrom96(kTextHeight), hwnd(), nullptr, instance, nullptr);
-    if (font_) ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    bar_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_MARQUEE, margin, barTop,
-                             width - 2 * margin, ScaledFrom96(kBarHeight), hwnd(), nullptr, instance, nullptr);
+    text_ = CreateSystemChild(L"STATIC", kConnecting, SS_CENTER, margin, textTop, width - 2 * margin,
+                              ScaledFrom96(kTextHeight), 0, font_.get());
+    bar_ = CreateSystemChild(PROGRESS_CLASSW, L"", PBS_MARQUEE, margin, barTop, width - 2 * margin,
+                             ScaledFrom96(kBarHeight));
     ::SendMessageW(bar_, PBM_SETMARQUEE, TRUE, 30);
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());

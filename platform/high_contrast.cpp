@@ -25,10 +25,6 @@ bool HighContrastOn() {
 
 void RefreshHighContrast() { g_system = ReadSystem() ? 1 : 0; }
 
-bool IsSystemLookMessage(UINT msg) {
-    return msg == WM_SYSCOLORCHANGE || msg == WM_SETTINGCHANGE || msg == WM_THEMECHANGED;
-}
-
 void ForceHighContrast(std::optional<bool> forced) { g_forced = forced ? (*forced ? 1 : 0) : -1; }
 
 }  // namespace platform

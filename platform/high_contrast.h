@@ -12,9 +12,8 @@ namespace platform {
 // and by RefreshHighContrast), unless forced.
 bool HighContrastOn();
 // Reads the system's setting again: on WM_SYSCOLORCHANGE, WM_SETTINGCHANGE and
-// WM_THEMECHANGED (IsSystemLookMessage).
+// WM_THEMECHANGED.
 void RefreshHighContrast();
-bool IsSystemLookMessage(UINT msg);
 // Forces the answer (buttonshot's "highContrast", the tests: Wine cannot turn high
 // contrast on); nullopt follows the system again.
 void ForceHighContrast(std::optional<bool> forced);

@@ -197,10 +197,8 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     std::int64_t total = 0;
     // Every outcome is logged with what the transfer got.
     const auto outcome = [&](const std::wstring& what, bool replaced) {
-        const auto ms =
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
         platform::Log(L"download " + url + L" -> " + localPath + L": " + what + L", " + std::to_wstring(total) +
-                      L" byte, " + std::to_wstring(ms.count()) + L" ms");
+                      L" byte, " + ElapsedText(started));
         return replaced;
     };
     const std::int64_t contentLength = GetContentLength(url, checks.cancel);

@@ -162,6 +162,11 @@ std::wstring InternetErrorText(DWORD code) {
     return result;
 }
 
+std::wstring ElapsedText(std::chrono::steady_clock::time_point start) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    return std::to_wstring(ms.count()) + L" ms";
+}
+
 std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel) {
     struct Call {
         HttpRequest request;
@@ -175,9 +180,7 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const CancelFlag* cancel
     const DWORD deadline = CurrentRequestDeadlines().request;
     const auto started = std::chrono::steady_clock::now();
     const auto logged = [&](const std::wstring& outcome) {
-        const auto ms =
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-        platform::Log(L"HEAD " + url + L": " + outcome + L", " + std::to_wstring(ms.count()) + L" ms");
+        platform::Log(L"HEAD " + url + L": " + outcome + L", " + ElapsedText(started));
     };
     if (!platform::RunInBackground([call, url] {
             std::optional<HeadAnswer> answer;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -87,6 +88,8 @@ UrlScheme SchemeOf(std::wstring_view url);
 // "WinInet N: its text" for an error of a request (the text of wininet.dll or the
 // system), for the log.
 std::wstring InternetErrorText(DWORD code);
+// "N ms" since `start`, for the log's request lines.
+std::wstring ElapsedText(std::chrono::steady_clock::time_point start);
 
 // What a HEAD request learnt: the status and the Content-Length (-1 without one).
 struct HeadAnswer {

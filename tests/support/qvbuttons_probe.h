@@ -34,35 +34,20 @@ struct qvButtons_HProbe {
 
     // The painting members, called as b.Member(args...) would be.
     static void RedrawButton(qvButtons_H& b) { b.RedrawButton(); }
-    template <typename... A>
-    static void LayoutButtonContent(qvButtons_H& b, A&&... a) {
-        b.LayoutButtonContent(std::forward<A>(a)...);
+#define QVBUTTONS_PROBE_FORWARD(member)                   \
+    template <typename... A>                              \
+    static void member(qvButtons_H& b, A&&... a) {        \
+        b.member(std::forward<A>(a)...);                  \
     }
-    template <typename... A>
-    static void DrawButtonBorder(qvButtons_H& b, A&&... a) {
-        b.DrawButtonBorder(std::forward<A>(a)...);
-    }
-    template <typename... A>
-    static void DrawFocusIndicator(qvButtons_H& b, A&&... a) {
-        b.DrawFocusIndicator(std::forward<A>(a)...);
-    }
-    template <typename... A>
-    static void DrawRectangle(qvButtons_H& b, A&&... a) {
-        b.DrawRectangle(std::forward<A>(a)...);
-    }
-    template <typename... A>
-    static void SetDrawingTool(qvButtons_H& b, A&&... a) {
-        b.SetDrawingTool(std::forward<A>(a)...);
-    }
-    template <typename... A>
-    static void FillButtonFace(qvButtons_H& b, A&&... a) {
-        b.FillButtonFace(std::forward<A>(a)...);
-    }
-    template <typename... A>
-    static void FillGradient(qvButtons_H& b, A&&... a) {
-        b.FillGradient(std::forward<A>(a)...);
-    }
-    template <typename... A> static void UpdateCache(qvButtons_H& b, A&&... a) { b.UpdateCache(std::forward<A>(a)...); }
+    QVBUTTONS_PROBE_FORWARD(LayoutButtonContent)
+    QVBUTTONS_PROBE_FORWARD(DrawButtonBorder)
+    QVBUTTONS_PROBE_FORWARD(DrawFocusIndicator)
+    QVBUTTONS_PROBE_FORWARD(DrawRectangle)
+    QVBUTTONS_PROBE_FORWARD(SetDrawingTool)
+    QVBUTTONS_PROBE_FORWARD(FillButtonFace)
+    QVBUTTONS_PROBE_FORWARD(FillGradient)
+    QVBUTTONS_PROBE_FORWARD(UpdateCache)
+#undef QVBUTTONS_PROBE_FORWARD
 };
 
 }  // namespace buttons
