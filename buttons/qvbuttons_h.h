@@ -241,6 +241,12 @@ private:
 
     // ---- Shapes and regions (render/shapes.cpp) ----
     void BuildShapeRegions();
+    // The window region of each kind of shape (BuildShapeRegions); the picture's
+    // is false when the old region stays (no picture, or none of it fits).
+    platform::Region SlantRegion();
+    platform::Region OvalRegion(HDC dc);
+    bool PictureRegion(HDC dc, platform::Region& window);
+    platform::Region RectangleRegion();
     PaintResult PrepareShapeEdge();
     void OutlineShapedRegion(std::int32_t outlineColor);
     bool ApplyCustomClickMove();

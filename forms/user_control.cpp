@@ -198,6 +198,7 @@ constexpr UINT kDefaultActionMessage = WM_APP + 1;
 void UserControl::PostDefaultAction() { ::PostMessageW(hwnd(), kDefaultActionMessage, 0, 0); }
 
 LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (HandleInput(msg, wp, lp)) return 0;
     switch (msg) {
     case kDefaultActionMessage:
         if (created_ && !terminated_) OnDefaultAction();
@@ -242,6 +243,14 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         break;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    default:
+        break;
+    }
+    return WindowBase::HandleMessage(msg, wp, lp);
+}
+
+bool UserControl::HandleInput(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
@@ -251,7 +260,7 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             leftDown_ = true;
         }
         OnMouseDown(button, ShiftState(), XOf(lp), YOf(lp));
-        return 0;
+        return true;
     }
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
@@ -261,33 +270,33 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (button == 1 && std::exchange(leftDown_, false) && hwnd() &&
             ContainsPoint(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))))
             OnClick();
-        return 0;
+        return true;
     }
     case WM_LBUTTONDBLCLK:
         leftDown_ = false;  // the release that follows is no click
         OnDblClick();
-        return 0;
+        return true;
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
         OnMouseDown(msg == WM_RBUTTONDBLCLK ? 2 : 4, ShiftState(), XOf(lp), YOf(lp));
-        return 0;
+        return true;
     case WM_MOUSEMOVE:
         OnMouseMove(ButtonsOf(wp), ShiftState(), XOf(lp), YOf(lp));
-        return 0;
+        return true;
     case WM_KEYDOWN: {
         std::int16_t key = static_cast<std::int16_t>(wp);
         OnKeyDown(key, ShiftState());
-        return 0;
+        return true;
     }
     case WM_CHAR: {
         std::int16_t ascii = static_cast<std::int16_t>(wp);
         OnKeyPress(ascii);
-        return 0;
+        return true;
     }
     case WM_KEYUP: {
         std::int16_t key = static_cast<std::int16_t>(wp);
         OnKeyUp(key, ShiftState());
-        return 0;
+        return true;
     }
     case WM_SETFOCUS:
         focused_ = true;
@@ -295,16 +304,15 @@ LRESULT UserControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(hwnd());
         ::NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd(), OBJID_CLIENT, CHILDID_SELF);
         OnGotFocus();
-        return 0;
+        return true;
     case WM_KILLFOCUS:
         focused_ = false;
         if (Form* form = Form::FromAnyWindow(container_)) form->FocusMoved(reinterpret_cast<HWND>(wp));
         OnLostFocus();
-        return 0;
+        return true;
     default:
-        break;
+        return false;
     }
-    return WindowBase::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace forms

@@ -172,6 +172,8 @@ public:
     void SendAccessKey(std::int16_t keyAscii) { if (enabled_) OnAccessKeyPress(keyAscii); }
 
 private:
+    // Mouse, keyboard and focus messages: true when `msg` was one (answered with 0).
+    bool HandleInput(UINT msg, WPARAM wp, LPARAM lp);
     HCURSOR CurrentCursor() const;
     // A point of the client area that lies on the control (its window region included).
     bool ContainsPoint(int x, int y) const;

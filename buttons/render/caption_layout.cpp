@@ -85,99 +85,94 @@ void Clamp(RECT& r, int32_t left, int32_t right, int32_t bottom) {
 
 }  // namespace
 
-ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t textHeight) {
-    const ContentArea a = ContentAreaFor(in);
-    const ImageReserves rs = ImageReservesFor(in);
+namespace {
+
+// The caption's box (tw x th) at the top of the button, moved across to its alignment.
+RECT CaptionAcross(const ContentInputs& in, const ContentArea& a, const ImageReserves& rs, int32_t tw, int32_t th) {
     const int32_t L = a.left, W = a.width, R = a.right;
-    const int32_t sh = in.height, sw = in.width, s = in.imagePixels;
-
-    int32_t tw = 0, th = 0;
-    RECT cr{};
-    if (in.hasCaption) {
-        tw = textWidth;
-        th = textHeight;
-        if (in.captionStyle != CaptionFlat) {
-            tw += 2;
-            th += 2;
-        }
-        cr = RECT{0, 0, tw, th};
-
-        int32_t c = 0;
-        bool move = true;
-        switch (in.captionAlign) {
-        case CaptionLeft:
-            c = L + rs.left + 4 + (rs.left >= 1 ? 4 : 0);
-            break;
-        case CaptionRight:
-            c = R - rs.right - tw - 4 - (rs.right >= 1 ? 4 : 0);
-            break;
-        case CaptionCenter:
-            if (rs.left > 0 && in.pictureAlign == paLeftOfCaption)
-                c = L + (W - (tw + rs.left + 4)) / 2 + rs.left + 4;
-            else if (rs.right > 0 && in.pictureAlign == paRightOfCaption)
-                c = L + (W - (tw + rs.right + 4)) / 2;
-            else
-                c = rs.left + L + (W - rs.left - rs.right - tw) / 2;
-            break;
-        default:
-            move = false;
-            break;
-        }
-        if (move) Move(cr, c, 0);
+    RECT cr{0, 0, tw, th};
+    int32_t c = 0;
+    switch (in.captionAlign) {
+    case CaptionLeft:
+        c = L + rs.left + 4 + (rs.left >= 1 ? 4 : 0);
+        break;
+    case CaptionRight:
+        c = R - rs.right - tw - 4 - (rs.right >= 1 ? 4 : 0);
+        break;
+    case CaptionCenter:
+        if (rs.left > 0 && in.pictureAlign == paLeftOfCaption)
+            c = L + (W - (tw + rs.left + 4)) / 2 + rs.left + 4;
+        else if (rs.right > 0 && in.pictureAlign == paRightOfCaption)
+            c = L + (W - (tw + rs.right + 4)) / 2;
+        else
+            c = rs.left + L + (W - rs.left - rs.right - tw) / 2;
+        break;
+    default:
+        return cr;
     }
+    Move(cr, c, 0);
+    return cr;
+}
 
-    const int32_t innerRight = R - 4;
+// The picture's box beside, above or below the caption (th high), which moves down to
+// its place; without a picture the caption is centred vertically and the box is empty.
+RECT PlaceImage(const ContentInputs& in, const ContentArea& a, const ImageReserves& rs, int32_t th, RECT& cr) {
+    const int32_t L = a.left, W = a.width, innerRight = a.right - 4;
+    const int32_t sh = in.height, s = in.imagePixels;
     RECT ir{};
     if (!in.hasPicture()) {
         Move(cr, 0, (sh - th) / 2);
-    } else {
-        switch (in.pictureAlign) {
-        case paLeftEdge:
-            ir.left = L + 4;
-            break;
-        case paLeftOfCaption:
-            ir.left = in.hasCaption ? cr.left - rs.left - 4 : L + 4;
-            break;
-        case paRightEdge:
-            ir.left = innerRight - rs.right;
-            break;
-        case paRightOfCaption:
-            ir.left = in.hasCaption ? cr.right + 4 : innerRight - rs.right;
-            break;
-        case paTopCenter: {
-            const int32_t v = (sh - (th + rs.top)) / 2;
-            ir.top = v;
-            Move(cr, 0, v + rs.top + 2);
-            break;
-        }
-        case paBottomCenter: {
-            const int32_t dy = (sh - (th + rs.bottom)) / 2;
-            ir.top = th + dy + 4;
-            Move(cr, 0, dy + 2);
-            break;
-        }
-        default:
-            break;
-        }
-        if (in.pictureAlign == paTopCenter || in.pictureAlign == paBottomCenter) {
-            ir.left = L + (W - s) / 2;
-        } else if (in.pictureAlign >= paLeftEdge && in.pictureAlign <= paRightOfCaption) {
-            Move(cr, 0, (sh - th) / 2);
-            ir.top = (sh - s) / 2;
-        }
-        ir.right = ir.left + s;
-        ir.bottom = ir.top + s;
+        return ir;
     }
+    switch (in.pictureAlign) {
+    case paLeftEdge:
+        ir.left = L + 4;
+        break;
+    case paLeftOfCaption:
+        ir.left = in.hasCaption ? cr.left - rs.left - 4 : L + 4;
+        break;
+    case paRightEdge:
+        ir.left = innerRight - rs.right;
+        break;
+    case paRightOfCaption:
+        ir.left = in.hasCaption ? cr.right + 4 : innerRight - rs.right;
+        break;
+    case paTopCenter: {
+        const int32_t v = (sh - (th + rs.top)) / 2;
+        ir.top = v;
+        Move(cr, 0, v + rs.top + 2);
+        break;
+    }
+    case paBottomCenter: {
+        const int32_t dy = (sh - (th + rs.bottom)) / 2;
+        ir.top = th + dy + 4;
+        Move(cr, 0, dy + 2);
+        break;
+    }
+    default:
+        break;
+    }
+    if (in.pictureAlign == paTopCenter || in.pictureAlign == paBottomCenter) {
+        ir.left = L + (W - s) / 2;
+    } else if (in.pictureAlign >= paLeftEdge && in.pictureAlign <= paRightOfCaption) {
+        Move(cr, 0, (sh - th) / 2);
+        ir.top = (sh - s) / 2;
+    }
+    ir.right = ir.left + s;
+    ir.bottom = ir.top + s;
+    return ir;
+}
 
-    ContentLayout out;
-    Clamp(cr, L + 4, innerRight, sh - 5);
-    out.caption = cr;
-
+// The picture's box as its size draws it: clamped inside the button up to 32
+// pixels, the whole face for the sizes that fill it, the fitted picture at 48.
+RECT ImageBoxForSize(const ContentInputs& in, const ContentArea& a, RECT ir, bool& rebuildImage) {
+    const int32_t L = a.left, W = a.width;
+    const int32_t sh = in.height, sw = in.width, s = in.imagePixels;
     if (s <= 32) {
-        Clamp(ir, L + 4, innerRight, sh - 5);
+        Clamp(ir, L + 4, a.right - 4, sh - 5);
     } else if (s == 40) {
         ir = in.shape == ShapeOvalFlat ? RECT{1, 1, sw - 1, sh - 1} : RECT{3, 3, sw - 3, sh - 3};
-        out.rebuildImage = true;
+        rebuildImage = true;
     } else if (s == 48 && (in.shape == ShapeCustom || in.shape == ShapeCustom3D)) {
         ir = RECT{0, 0, sw, sh};
     } else if (s == 48 && in.hasPicture()) {
@@ -186,9 +181,31 @@ ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t 
         ir.top = (sh - fit.cy) / 2;
         ir.right = ir.left + fit.cx;
         ir.bottom = ir.top + fit.cy;
-        out.rebuildImage = true;
+        rebuildImage = true;
     }
-    out.image = ir;
+    return ir;
+}
+
+}  // namespace
+
+ContentLayout LayoutContent(const ContentInputs& in, int32_t textWidth, int32_t textHeight) {
+    const ContentArea a = ContentAreaFor(in);
+    const ImageReserves rs = ImageReservesFor(in);
+    int32_t tw = 0, th = 0;
+    RECT cr{};
+    if (in.hasCaption) {
+        // A caption with an effect (raised, sunk, ...) is two pixels larger each way.
+        const int32_t effect = in.captionStyle != CaptionFlat ? 2 : 0;
+        tw = textWidth + effect;
+        th = textHeight + effect;
+        cr = CaptionAcross(in, a, rs, tw, th);
+    }
+    const RECT ir = PlaceImage(in, a, rs, th, cr);
+
+    ContentLayout out;
+    Clamp(cr, a.left + 4, a.right - 4, in.height - 5);
+    out.caption = cr;
+    out.image = ImageBoxForSize(in, a, ir, out.rebuildImage);
     return out;
 }
 

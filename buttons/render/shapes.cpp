@@ -78,103 +78,126 @@ void qvButtons_H::BuildShapeRegions() {
     OuterEdgeRegion.reset();
 
     const std::int32_t shape = ButtonShape();
-    const std::int32_t style = ButtonStyle();
     platform::Region window;
     if (shape == ShapeSlantLeft || shape == ShapeSlantRight || shape == ShapeSlantBoth) {
-        std::int32_t sw = ScaleWidthPixels();
-        const std::int32_t sh = ScaleHeightPixels();
-        // A 45-degree slant; the flat part stays at least five pixels wide.
-        const auto d = static_cast<std::int32_t>(std::nearbyint(4.0f * ((static_cast<float>(sh) + 1.0f) / 4.0f)));
-        std::int32_t x = sw;
-        while (x - d < 5) x += 5;
-        if (sw != x) {
-            DelayDrawing(true);
-            const POINT at = PositionInContainer(hWnd(), ContainerHwnd());
-            Move(at.x, at.y, x, sh);
-            sw = ScaleWidthPixels();
-            FlatRight = sw;
-            delayDrawing_ = false;
-        }
-        const std::int32_t w = sw - d;
-        POINT p[4] = {{0, 0}, {0, sh + 1}, {sw + 1, sh + 1}, {sw + 1, 0}};
-        if (shape != ShapeSlantRight) {
-            p[1].x = d;
-            FlatLeft = d;
-        }
-        if (shape != ShapeSlantLeft) {
-            p[3].x = w + 1;
-            FlatRight = w;
-        }
-        window.reset(::CreatePolygonRgn(p, 4, WINDING));
-        const bool etchedDisabled = style == bsEtched && !Enabled();
-        const Corners corners = etchedDisabled ? Corners::None : CornerTrim(style);
-        if (shape == ShapeSlantRight) TrimLeft(window.get(), corners, sh);
-        if (shape == ShapeSlantLeft) TrimRight(window.get(), corners, style, sw, sh);
+        window = SlantRegion();
     } else if (shape == ShapeOval || shape == ShapeOvalNoText || shape == ShapeOvalFlat) {
-        const std::int32_t sw = ScaleWidthPixels();
-        const std::int32_t sh = ScaleHeightPixels();
-        window.reset(::CreateEllipticRgn(0, 0, sw, sh));
-        if (style != bsHoverFrame) {
-            if (shape == ShapeOvalFlat) {
-                platform::Brush black(::CreateSolidBrush(RGB(0, 0, 0)));
-                if (dc) ::FrameRgn(dc, window.get(), black.get(), 1, 1);
-            } else {
-                FillGradientInMode(*this, gmTopToBottom, kWhite, kGrey);  // the raised ring
-            }
-            if (dc) ::SelectClipRgn(dc, nullptr);
-        }
-        OuterEdgeRegion.reset(::CreateEllipticRgn(1, 1, sw - 1, sh - 1));
-        InnerEdgeRegion.reset(::CreateEllipticRgn(2, 2, sw - 2, sh - 2));
+        window = OvalRegion(dc);
     } else if (shape == ShapeCustom || shape == ShapeCustom3D) {
-        if (PictureWidth == 0 || PictureHeight == 0) return;  // the old window region stays
-        const SIZE fitted = FitImage(ScaleWidthPixels(), ScaleHeightPixels());
-        if (fitted.cx <= 0 || fitted.cy <= 0) return;  // no pixel of the picture fits
-        try {
-            DelayDrawing(true);
-            const POINT at = PositionInContainer(hWnd(), ContainerHwnd());
-            Move(at.x, at.y, fitted.cx, fitted.cy);
-            const std::int32_t sw = ScaleWidthPixels();
-            const std::int32_t sh = ScaleHeightPixels();
-            FlatRight = sw;
-            delayDrawing_ = false;
-            window.reset(::CreateRectRgn(0, 0, sw, sh));
-            PrepareImage(sw, sh, window.get());
-            // The edge regions start one and two pixels inside the window region's box.
-            RECT box{}, outer{}, inner{};
-            ::GetRgnBox(window.get(), &box);
-            if (OuterEdgeRegion) {
-                ::GetRgnBox(OuterEdgeRegion.get(), &outer);
-                ::OffsetRgn(OuterEdgeRegion.get(), box.left - outer.left + 1, box.top - outer.top + 1);
-            }
-            if (InnerEdgeRegion) {
-                ::GetRgnBox(InnerEdgeRegion.get(), &inner);
-                ::OffsetRgn(InnerEdgeRegion.get(), box.left - inner.left + 2, box.top - inner.top + 2);
-            }
-            if (shape == ShapeCustom3D) {
-                FillGradientInMode(*this, gmTopToBottom, kWhite, kGrey);
-            } else {
-                platform::Brush back(::CreateSolidBrush(static_cast<COLORREF>(ResolveColor(BackColor()))));
-                if (dc) ::FrameRgn(dc, window.get(), back.get(), 1, 1);
-            }
-            if (dc) ::SelectClipRgn(dc, OuterEdgeRegion.get());
-        } catch (...) {
-            platform::LogFailure(L"il disegno del bordo della forma");
-            return;
-        }
+        if (!PictureRegion(dc, window)) return;  // the old window region stays
     } else {
-        const std::int32_t sw = ScaleWidthPixels();
-        const std::int32_t sh = ScaleHeightPixels();
-        window.reset(::CreateRectRgn(0, 0, sw + 1, sh + 1));
-        if (shape == ShapeRectangle) {
-            const bool etchedDisabled = style == bsEtched && !Enabled();
-            const Corners corners = etchedDisabled ? Corners::None : CornerTrim(style);
-            TrimLeft(window.get(), corners, sh);
-            TrimRight(window.get(), corners, style, sw, sh);
-        }
+        window = RectangleRegion();
     }
     // The platform owns the window region from here on.
     if (hWnd()) ::SetWindowRgn(hWnd(), window.release(), TRUE);
     if (FlatRight == 0) FlatRight = ScaleWidthPixels();
+}
+
+platform::Region qvButtons_H::SlantRegion() {
+    const std::int32_t shape = ButtonShape();
+    const std::int32_t style = ButtonStyle();
+    std::int32_t sw = ScaleWidthPixels();
+    const std::int32_t sh = ScaleHeightPixels();
+    // A 45-degree slant; the flat part stays at least five pixels wide.
+    const auto d = static_cast<std::int32_t>(std::nearbyint(4.0f * ((static_cast<float>(sh) + 1.0f) / 4.0f)));
+    std::int32_t x = sw;
+    while (x - d < 5) x += 5;
+    if (sw != x) {
+        DelayDrawing(true);
+        const POINT at = PositionInContainer(hWnd(), ContainerHwnd());
+        Move(at.x, at.y, x, sh);
+        sw = ScaleWidthPixels();
+        FlatRight = sw;
+        delayDrawing_ = false;
+    }
+    const std::int32_t w = sw - d;
+    POINT p[4] = {{0, 0}, {0, sh + 1}, {sw + 1, sh + 1}, {sw + 1, 0}};
+    if (shape != ShapeSlantRight) {
+        p[1].x = d;
+        FlatLeft = d;
+    }
+    if (shape != ShapeSlantLeft) {
+        p[3].x = w + 1;
+        FlatRight = w;
+    }
+    platform::Region window(::CreatePolygonRgn(p, 4, WINDING));
+    const bool etchedDisabled = style == bsEtched && !Enabled();
+    const Corners corners = etchedDisabled ? Corners::None : CornerTrim(style);
+    if (shape == ShapeSlantRight) TrimLeft(window.get(), corners, sh);
+    if (shape == ShapeSlantLeft) TrimRight(window.get(), corners, style, sw, sh);
+    return window;
+}
+
+platform::Region qvButtons_H::OvalRegion(HDC dc) {
+    const std::int32_t shape = ButtonShape();
+    const std::int32_t sw = ScaleWidthPixels();
+    const std::int32_t sh = ScaleHeightPixels();
+    platform::Region window(::CreateEllipticRgn(0, 0, sw, sh));
+    if (ButtonStyle() != bsHoverFrame) {
+        if (shape == ShapeOvalFlat) {
+            platform::Brush black(::CreateSolidBrush(RGB(0, 0, 0)));
+            if (dc) ::FrameRgn(dc, window.get(), black.get(), 1, 1);
+        } else {
+            FillGradientInMode(*this, gmTopToBottom, kWhite, kGrey);  // the raised ring
+        }
+        if (dc) ::SelectClipRgn(dc, nullptr);
+    }
+    OuterEdgeRegion.reset(::CreateEllipticRgn(1, 1, sw - 1, sh - 1));
+    InnerEdgeRegion.reset(::CreateEllipticRgn(2, 2, sw - 2, sh - 2));
+    return window;
+}
+
+bool qvButtons_H::PictureRegion(HDC dc, platform::Region& window) {
+    if (PictureWidth == 0 || PictureHeight == 0) return false;
+    const SIZE fitted = FitImage(ScaleWidthPixels(), ScaleHeightPixels());
+    if (fitted.cx <= 0 || fitted.cy <= 0) return false;  // no pixel of the picture fits
+    try {
+        DelayDrawing(true);
+        const POINT at = PositionInContainer(hWnd(), ContainerHwnd());
+        Move(at.x, at.y, fitted.cx, fitted.cy);
+        const std::int32_t sw = ScaleWidthPixels();
+        const std::int32_t sh = ScaleHeightPixels();
+        FlatRight = sw;
+        delayDrawing_ = false;
+        window.reset(::CreateRectRgn(0, 0, sw, sh));
+        PrepareImage(sw, sh, window.get());
+        // The edge regions start one and two pixels inside the window region's box.
+        RECT box{}, outer{}, inner{};
+        ::GetRgnBox(window.get(), &box);
+        if (OuterEdgeRegion) {
+            ::GetRgnBox(OuterEdgeRegion.get(), &outer);
+            ::OffsetRgn(OuterEdgeRegion.get(), box.left - outer.left + 1, box.top - outer.top + 1);
+        }
+        if (InnerEdgeRegion) {
+            ::GetRgnBox(InnerEdgeRegion.get(), &inner);
+            ::OffsetRgn(InnerEdgeRegion.get(), box.left - inner.left + 2, box.top - inner.top + 2);
+        }
+        if (ButtonShape() == ShapeCustom3D) {
+            FillGradientInMode(*this, gmTopToBottom, kWhite, kGrey);
+        } else {
+            platform::Brush back(::CreateSolidBrush(static_cast<COLORREF>(ResolveColor(BackColor()))));
+            if (dc) ::FrameRgn(dc, window.get(), back.get(), 1, 1);
+        }
+        if (dc) ::SelectClipRgn(dc, OuterEdgeRegion.get());
+    } catch (...) {
+        platform::LogFailure(L"il disegno del bordo della forma");
+        return false;
+    }
+    return true;
+}
+
+platform::Region qvButtons_H::RectangleRegion() {
+    const std::int32_t style = ButtonStyle();
+    const std::int32_t sw = ScaleWidthPixels();
+    const std::int32_t sh = ScaleHeightPixels();
+    platform::Region window(::CreateRectRgn(0, 0, sw + 1, sh + 1));
+    if (ButtonShape() == ShapeRectangle) {
+        const bool etchedDisabled = style == bsEtched && !Enabled();
+        const Corners corners = etchedDisabled ? Corners::None : CornerTrim(style);
+        TrimLeft(window.get(), corners, sh);
+        TrimRight(window.get(), corners, style, sw, sh);
+    }
+    return window;
 }
 
 PaintResult qvButtons_H::PrepareShapeEdge() {
