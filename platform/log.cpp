@@ -116,6 +116,8 @@ void SetLogFolder(const std::wstring& folder) {
 
 void FlushLog() { WriteQueued(); }
 
+std::wstring ErrorText(unsigned long code) { return L"(errore " + std::to_wstring(code) + L")"; }
+
 void LogFailure(const std::wstring& doing) {
     try {
         throw;

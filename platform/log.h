@@ -24,6 +24,9 @@ void SetLogFolder(const std::wstring& folder);
 // Where the log is written, or "" before its folder is known.
 std::wstring LogPath();
 
+// "(errore N)": a system error code as the log's lines write it.
+std::wstring ErrorText(unsigned long code);
+
 // Inside a catch block: logs the exception being handled (its text when it has
 // one) with what was being done, for a failure that is not shown to the user.
 void LogFailure(const std::wstring& doing);
