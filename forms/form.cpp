@@ -80,6 +80,7 @@ void Form::Load() {
     }
     CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, x, y, w, h, owner_);
     if (!hwnd()) throw std::runtime_error("form window not created");
+    events_.Attach(hwnd());
     OpenForms().insert(this);
     CreateControls();
     FocusMoved(::GetFocus());
@@ -161,6 +162,7 @@ void Form::Unload() {
 }
 
 void Form::OnDestroyed() {
+    events_.Attach(nullptr);
     EnableOtherForms();
     lastFocus_ = nullptr;
     OpenForms().erase(this);
@@ -267,6 +269,7 @@ void Form::EndProcessWithLastForm(bool enabled) { g_endWithLastForm = enabled; }
 void Form::SetShowHook(std::function<void(Form&)> hook) { ShowHook() = std::move(hook); }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (events_.Handle(msg)) return 0;
     switch (msg) {
         case WM_CLOSE:
             Unload();

@@ -26,6 +26,7 @@
 #include "forms/user_control.h"
 #include "forms/window_base.h"
 #include "platform/handles.h"
+#include "platform/window_events.h"
 
 namespace forms {
 
@@ -43,6 +44,11 @@ public:
 
     const std::wstring& Name() const noexcept { return description_.name; }
     std::uint32_t BackColor() const noexcept { return description_.backColor; }
+
+    // What workers post for this form (window_events.h): run in order when the window
+    // takes its messages. Events posted before the window exists wait for it; those
+    // still waiting when it is destroyed are dropped.
+    platform::WindowEvents& Events() noexcept { return events_; }
 
     // Controls by their designer's name; throws when there is none of that kind.
     Label& GetLabel(const std::wstring& name);
@@ -104,6 +110,7 @@ private:
     T& Get(const std::wstring& name);
 
     FormDescription description_;
+    platform::WindowEvents events_;
     std::vector<std::unique_ptr<Control>> controls_;
     platform::Bitmap picture_;
     SIZE pictureSize_{};

@@ -1,6 +1,6 @@
 // A thread that works for a window: it gets the worker's cancel event, reports
 // back through the window's events (window_events.h), and never outlives its
-// owner: the destructor cancels it and waits for it.
+// owner: the destructor cancels it and waits for it. Neither copied nor moved.
 #pragma once
 
 #include <functional>
@@ -12,10 +12,7 @@ namespace platform {
 
 class Worker {
 public:
-    Worker() = default;
     ~Worker() { Stop(); }
-    Worker(const Worker&) = delete;
-    Worker& operator=(const Worker&) = delete;
 
     // Runs `job` on a new thread, after a job still running was stopped. An
     // exception the job lets out is logged; the job reports its own outcome.

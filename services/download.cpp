@@ -8,7 +8,6 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -16,9 +15,11 @@
 
 #include "platform/background.h"
 #include "platform/handles.h"
-#include "platform/pending_messages.h"
-#include "services/http_request.h"
 #include "platform/log.h"
+#include "services/head_request.h"
+#include "services/http_request.h"
+#include "services/request_deadlines.h"
+#include "services/request_log.h"
 #include "services/sha256.h"
 
 namespace services {
@@ -26,47 +27,10 @@ namespace {
 
 constexpr DWORD kReadSize = 4096;
 constexpr DWORD kTransferFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RESYNCHRONIZE;
-constexpr int kTwipsPerPercent = 56;
 constexpr std::wstring_view kPartSuffix = L".download";
-// How often the caller looks for chunks the network thread has received.
-constexpr auto kShowInterval = std::chrono::milliseconds(5);
-
-void Show(ProgressDisplay* window, std::int64_t total, std::int64_t length) {
-    if (!window) return;
-    const int percent = DownloadPercentage(total, length);
-    window->ShowProgress(percent * kTwipsPerPercent, std::to_wstring(percent) + L"%");
-}
-
-// When the transfer loop lets this thread's windows take their messages: after the
-// first and the last chunk, as soon as input is waiting and otherwise once 10 ms have
-// passed, so that a fast transfer does not pay a window-system round trip per chunk.
-// Windows are repainted on passes at least 20 ms apart and on the last one. Looking
-// for input is a round trip too: it is done at most every 2 ms.
-class MessagePacer {
-public:
-    void AfterChunk(bool last) {
-        const Clock::time_point now = Clock::now();
-        const bool paint = last || now - lastPaint_ >= kPaintInterval;
-        bool pass = paint || now - lastPass_ >= kPassInterval;
-        if (!pass && now - lastInputLook_ >= kInputLookInterval) {
-            lastInputLook_ = now;
-            pass = HIWORD(::GetQueueStatus(QS_INPUT)) != 0;
-        }
-        if (!pass) return;
-        platform::ProcessPendingMessages(paint);
-        lastPass_ = lastInputLook_ = Clock::now();
-        if (paint) lastPaint_ = lastPass_;
-    }
-
-private:
-    using Clock = std::chrono::steady_clock;
-    static constexpr auto kPassInterval = std::chrono::milliseconds(10);
-    static constexpr auto kPaintInterval = std::chrono::milliseconds(20);
-    static constexpr auto kInputLookInterval = std::chrono::milliseconds(2);
-    Clock::time_point lastPaint_ = Clock::now() - kPaintInterval;  // the first chunk's pass paints
-    Clock::time_point lastPass_ = lastPaint_;
-    Clock::time_point lastInputLook_ = lastPaint_;
-};
+// The caller takes the chunks the network thread has received at most this often: a
+// wake-up per 4096-byte chunk would cost more than the chunk.
+constexpr auto kBatchInterval = std::chrono::milliseconds(5);
 
 std::wstring LongPath(const std::wstring& path) {
     return path.rfind(L"\\\\?\\", 0) == 0 ? path : L"\\\\?\\" + path;
@@ -117,13 +81,12 @@ private:
 
 int DownloadPercentage(std::int64_t total, std::int64_t contentLength) {
     if (contentLength <= 0) return 100;
-    // nearbyint rounds in the default mode: to nearest, ties to even. The result is
-    // kept small enough for its fill width in twips to fit an int.
+    // nearbyint rounds in the default mode: to nearest, ties to even.
     const double percent = std::nearbyint(static_cast<double>(total) / static_cast<double>(contentLength) * 100.0);
-    return static_cast<int>(std::clamp(percent, 0.0, static_cast<double>(INT_MAX / kTwipsPerPercent)));
+    return static_cast<int>(std::clamp(percent, 0.0, static_cast<double>(INT_MAX)));
 }
 
-std::int64_t GetContentLength(const std::wstring& url, const CancelFlag* cancel) {
+std::int64_t GetContentLength(const std::wstring& url, const platform::CancelEvent* cancel) {
     // Asked with HEAD: the answer carries the same Content-Length as a GET and has no
     // body, which WinInet would otherwise read to its end before closing the request.
     // Never looked up in WinInet's cache: the size must be the server's.
@@ -134,28 +97,38 @@ std::int64_t GetContentLength(const std::wstring& url, const CancelFlag* cancel)
 namespace {
 
 // One transfer, shared by the caller and the thread that waits on the network: that
-// thread sends the GET, reads the body into the part file and hashes it, and leaves
-// the running total after each chunk for the caller, which shows them in turn. A caller
-// that stops waiting (the deadline) marks it abandoned and drops the part file; the
-// network thread then writes nothing more and ends when its call returns.
+// thread sends the GET, reads the body into the part file and hashes it, leaves the
+// running total after each chunk and wakes the caller when it has news (once per
+// batch the caller takes). A caller that stops waiting (the deadline, a cancel)
+// marks it abandoned and drops the part file; the network thread then writes
+// nothing more and ends when its call returns.
 struct Transfer {
     Transfer(std::wstring partTarget, bool hashed) : part(std::in_place, partTarget) {
         if (hashed) received.emplace();
     }
 
     HttpRequest request;
+    platform::File news = platform::MakeEvent(false);     // a chunk, or the end
+    platform::File finished = platform::MakeEvent(true);  // the network thread is done
     std::mutex mutex;
-    std::condition_variable changed;
     // Guarded by `mutex`:
     std::optional<PartFile> part;
     std::optional<Sha256> received;  // only a pinned download is hashed
-    std::vector<std::int64_t> totals;  // the running total after each chunk not yet shown
+    std::vector<std::int64_t> totals;  // the running total after each chunk not yet taken
+    bool newsSignalled = false;        // `news` is set and the caller has not taken it yet
     std::int64_t announced = -1;       // the GET's Content-Length
-    bool ended = false;     // the body was read to its end
-    bool finished = false;  // the network thread is done
+    bool ended = false;  // the body was read to its end
+    bool done = false;   // the network thread is done
     bool abandoned = false;
     DWORD status = 0;  // of the GET, 0 when it was not answered
     DWORD error = 0;   // the WinInet error when it was not
+
+    // With `mutex` held: wakes the caller unless it is woken already.
+    void Signal() {
+        if (newsSignalled) return;
+        newsSignalled = true;
+        ::SetEvent(news.get());
+    }
 };
 
 // The network thread's part.
@@ -183,16 +156,18 @@ void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
         t->totals.push_back(total);
         t->ended = read == 0;
         reading = !t->ended;
+        t->Signal();
     }
     t->request.Close();
     std::lock_guard lock(t->mutex);
-    t->finished = true;
-    t->changed.notify_all();
+    t->done = true;
+    t->Signal();
+    ::SetEvent(t->finished.get());
 }
 
 }  // namespace
 
-bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window, const DownloadChecks& checks) {
+bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progress, const DownloadChecks& checks) {
     const auto started = std::chrono::steady_clock::now();
     std::int64_t total = 0;
     // Every outcome is logged with what the transfer got.
@@ -211,6 +186,7 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     if (!held && ::GetLastError() != ERROR_FILE_NOT_FOUND) return outcome(L"file locale in uso", false);
 
     const auto t = std::make_shared<Transfer>(target, !checks.sha256Pin.empty());
+    if (!t->news || !t->finished) return outcome(L"evento non creato", false);
     if (!*t->part) return outcome(L"file parziale non creato", false);
     if (!platform::RunInBackground([t, url] { Receive(t, url); }))  // the part file goes with `t`
         return outcome(L"non avviato", false);
@@ -218,38 +194,37 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* win
     using Clock = std::chrono::steady_clock;
     const auto limit = std::chrono::milliseconds(CurrentRequestDeadlines().transfer);
     auto deadline = Clock::now() + limit;
-    MessagePacer pacer;
     std::vector<std::int64_t> totals;
-    std::unique_lock lock(t->mutex);
-    for (bool finished = false; !finished;) {
-        // Woken when the network thread is done, otherwise every few milliseconds to
-        // show the chunks that came meanwhile: a wake-up per chunk would cost more
-        // than the chunk.
-        t->changed.wait_until(lock, std::min(deadline, Clock::now() + kShowInterval), [&] { return t->finished; });
-        totals.swap(t->totals);
-        finished = t->finished;
-        const bool ended = t->ended;
-        if (!finished && (IsCancelled(checks.cancel) || (totals.empty() && Clock::now() >= deadline))) {
-            // Out of time or cancelled: the bytes so far are dropped and the request is closed.
-            t->abandoned = true;
-            t->part.reset();
-            lock.unlock();
-            t->request.Close();
-            return outcome(IsCancelled(checks.cancel) ? L"annullato" : L"scaduto", false);
+    for (bool done = false; !done;) {
+        const platform::WaitOutcome waited = platform::WaitFor(t->news.get(), checks.cancel, deadline);
+        {
+            std::lock_guard lock(t->mutex);
+            totals.swap(t->totals);
+            t->newsSignalled = false;
+            done = t->done;
+            if (!done && (waited == platform::WaitOutcome::Cancelled ||
+                          (waited == platform::WaitOutcome::TimedOut && totals.empty()))) {
+                // Out of time or cancelled: the bytes so far are dropped.
+                t->abandoned = true;
+                t->part.reset();
+            }
         }
-        lock.unlock();
+        if (t->abandoned) {
+            t->request.Close();
+            return outcome(waited == platform::WaitOutcome::Cancelled ? L"annullato" : L"scaduto", false);
+        }
         if (!totals.empty()) {
             total = totals.back();
             if (!checks.boundWhole) deadline = Clock::now() + limit;
         }
-        for (std::size_t i = 0; i < totals.size(); ++i) {
-            Show(window, totals[i], contentLength);
-            pacer.AfterChunk(ended && i + 1 == totals.size());
-        }
+        if (progress)
+            for (const std::int64_t received : totals)
+                progress->OnProgress(received, DownloadPercentage(received, contentLength));
         totals.clear();
-        lock.lock();
+        // The next batch: after a pause that the end or a cancel cuts short.
+        if (!done)
+            platform::WaitFor(t->finished.get(), checks.cancel, std::min(deadline, Clock::now() + kBatchInterval));
     }
-    lock.unlock();
     // The network thread is done: the transfer is the caller's alone from here on.
     PartFile& part = *t->part;
     part.Close();

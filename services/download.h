@@ -1,33 +1,33 @@
-// The download engine: copies one file from an HTTP URL to a local path and shows
-// the progress on the calling window.
+// The download engine: copies one file from an HTTP URL to a local path and reports
+// its progress as numbers.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
-#include "services/http_request.h"
+#include "platform/cancel_event.h"
 
 namespace services {
 
-// What a window that downloads shows: the bar fill width in twips (percentage x 56)
-// and the percentage text ("37%").
-class ProgressDisplay {
+// What a download reports after every chunk, on the thread that called
+// DownloadFile: the bytes received so far and DownloadPercentage of them.
+class ProgressSink {
 public:
-    virtual void ShowProgress(int fillWidthTwips, const std::wstring& percentText) = 0;
+    virtual void OnProgress(std::int64_t receivedBytes, int percent) = 0;
 
 protected:
-    ~ProgressDisplay() = default;
+    ~ProgressSink() = default;
 };
 
-// The percentage shown after `total` of `contentLength` bytes: total / length x 100
-// rounded to the nearest whole number, an exact half to the even neighbour; not
-// capped at 100. A length of 0 shows 100.
+// The percentage reported after `total` of `contentLength` bytes: total / length x
+// 100 rounded to the nearest whole number, an exact half to the even neighbour; not
+// capped at 100 (at most INT_MAX). A length of 0 gives 100.
 int DownloadPercentage(std::int64_t total, std::int64_t contentLength);
 
 // The Content-Length the server announces for url (asked with a HEAD request within
 // the request deadline), or -1 when it cannot be had or `cancel` is set meanwhile.
-std::int64_t GetContentLength(const std::wstring& url, const CancelFlag* cancel = nullptr);
+std::int64_t GetContentLength(const std::wstring& url, const platform::CancelEvent* cancel = nullptr);
 
 // What a download must satisfy besides arriving whole.
 struct DownloadChecks {
@@ -40,20 +40,20 @@ struct DownloadChecks {
     // byte (the configuration). Otherwise a transfer goes on as long as bytes
     // arrive and ends after that long without one (a tool).
     bool boundWhole = false;
-    // When set (by another thread), the transfer stops within a few milliseconds as
-    // a failed one does: the bytes so far are dropped, localPath stays as it was.
-    const CancelFlag* cancel = nullptr;
+    // When set (by another thread), the transfer stops at once as a failed one does:
+    // the bytes so far are dropped, localPath stays as it was.
+    const platform::CancelEvent* cancel = nullptr;
 };
 
-// Downloads url into localPath, reporting to window (may be null) after every chunk.
-// The network is waited on by a thread of the engine's own, so a transfer ends at
-// its deadline whatever the server does. Pending window messages are processed
-// after the first and the last chunk, as soon as input is waiting and otherwise at
-// least every 10 ms; windows are repainted at most every 20 ms and after the last
-// chunk. Nothing is shown on a failure (a check included): localPath is left exactly
-// as it was and nothing else is left behind. True when localPath was replaced; the
+// Downloads url into localPath, reporting to `progress` (may be null) every chunk's
+// running total, in order. The network is waited on by a thread of the pool, so a
+// transfer ends at its deadline or its cancel whatever the server does; the caller
+// sleeps on an event meanwhile and takes the chunks that came in batches, at most
+// one batch every few milliseconds. It blocks: call it off the window thread.
+// Nothing is reported on a failure (a check included): localPath is left exactly as
+// it was and nothing else is left behind. True when localPath was replaced; the
 // outcome is logged.
-bool DownloadFile(std::wstring url, std::wstring localPath, ProgressDisplay* window,
+bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progress,
                   const DownloadChecks& checks = {});
 
 // While it downloads, the engine keeps the bytes beside the target in a part file

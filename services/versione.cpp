@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/log.h"
+
 
 namespace services {
 namespace {
@@ -65,15 +67,15 @@ std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, 
     };
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(fileName.c_str(), &ignored);
-    if (size == 0) return fail(L"No version information available");
+    if (size == 0) return fail(L"nessuna informazione di versione");
     std::vector<BYTE> info(size);
     if (!::GetFileVersionInfoW(fileName.c_str(), 0, size, info.data()))
-        return fail(L"Error getting version information");
+        return fail(L"informazioni di versione illeggibili");
     void* block = nullptr;
     UINT blockSize = 0;
     // A root block shorter than the structure would be read past its end.
     if (!::VerQueryValueW(info.data(), L"\\", &block, &blockSize) || !block || blockSize < sizeof(VS_FIXEDFILEINFO))
-        return fail(L"Error getting fixed file version information");
+        return fail(L"blocco di versione fisso illeggibile");
     VS_FIXEDFILEINFO fixed;
     static_assert(sizeof(fixed) == 52);
     std::memcpy(&fixed, block, sizeof(fixed));
@@ -82,8 +84,12 @@ std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, 
 
 FileVersionRecord ReadFileVersion(std::wstring fileName) {
     FileVersionRecord record;
-    const std::optional<VS_FIXEDFILEINFO> read = ReadFixedFileInfo(fileName);
-    if (!read) return record;
+    std::wstring failure;
+    const std::optional<VS_FIXEDFILEINFO> read = ReadFixedFileInfo(fileName, &failure);
+    if (!read) {
+        platform::Log(L"versione di " + fileName + L": " + failure);
+        return record;
+    }
     const VS_FIXEDFILEINFO& fixed = *read;
 
     record.StructVersion = Word(HIWORD(fixed.dwStrucVersion)) + L"." + Word(LOWORD(fixed.dwStrucVersion));

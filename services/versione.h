@@ -19,12 +19,14 @@ struct FileVersionRecord {
 };
 
 // The file's fixed version block. Without one, nullopt, and `failure` (when given)
-// receives the message that says which step failed.
+// receives the log's text of the step that failed ("nessuna informazione di
+// versione", "informazioni di versione illeggibili", "blocco di versione fisso
+// illeggibile").
 std::optional<VS_FIXEDFILEINFO> ReadFixedFileInfo(const std::wstring& fileName, std::wstring* failure = nullptr);
 
 // The file's version record; every field empty when the file has no usable version
-// information (what went wrong is ReadFixedFileInfo's to tell). It shows nothing:
-// the caller decides what the user sees.
+// information, and what went wrong is logged. It shows nothing: the caller decides
+// what the user sees.
 FileVersionRecord ReadFileVersion(std::wstring fileName);
 
 }  // namespace services

@@ -1,8 +1,8 @@
-#include "launcher/app_version.h"
+#include "launcher/app/app_version.h"
 
 #include <windows.h>
 
-#include "launcher/per_user_folder.h"
+#include "launcher/app/per_user_folder.h"
 #include "platform/late_bound.h"
 #include "services/versione.h"
 

@@ -1,7 +1,7 @@
-#include "launcher/deployment.h"
+#include "launcher/app/deployment.h"
 
 #include "platform/text.h"
-#include "services/http_request.h"
+#include "services/url_scheme.h"
 
 #ifndef NORVEL_PRIMARY_HOST
 #error "NORVEL_PRIMARY_HOST comes from the CMake cache"

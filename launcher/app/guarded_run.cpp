@@ -1,8 +1,8 @@
-#include "launcher/guarded_run.h"
+#include "launcher/app/guarded_run.h"
 
 #include <exception>
 
-#include "launcher/messages.h"
+#include "launcher/windows/messages.h"
 #include "platform/log.h"
 #include "platform/message_box.h"
 

@@ -6,15 +6,15 @@
 
 #include "forms/form.h"
 #include "forms/message_loop.h"
-#include "launcher/app_version.h"
-#include "launcher/deployment.h"
-#include "launcher/form1.h"
-#include "launcher/guarded_run.h"
-#include "launcher/register_controls.h"
-#include "launcher/self_update.h"
-#include "launcher/single_instance.h"
-#include "platform/message_box.h"
+#include "launcher/app/app_version.h"
+#include "launcher/app/deployment.h"
+#include "launcher/app/guarded_run.h"
+#include "launcher/app/self_update.h"
+#include "launcher/app/single_instance.h"
+#include "launcher/windows/form1.h"
+#include "launcher/windows/register_controls.h"
 #include "platform/log.h"
+#include "platform/message_box.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DLLs loaded from here on (wininet and version on their first call, the ones

@@ -1,4 +1,4 @@
-#include "launcher/per_user_folder.h"
+#include "launcher/app/per_user_folder.h"
 
 #include <windows.h>
 

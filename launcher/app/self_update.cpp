@@ -1,8 +1,8 @@
-#include "launcher/self_update.h"
+#include "launcher/app/self_update.h"
 
 #include <windows.h>
 
-#include "launcher/plain_file.h"
+#include "launcher/tools/plain_file.h"
 #include "platform/background.h"
 #include "platform/handles.h"
 #include "platform/log.h"
@@ -20,6 +20,23 @@ std::wstring FirstThreeNumbers(const std::wstring& version) {
 }
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
+
+// Moves `from` to `to` (replacing it with MOVEFILE_REPLACE_EXISTING in `flags`); a
+// failure is logged as "aggiornamento: impossibile <doing> <from> (errore N)".
+bool MoveLogged(const std::wstring& from, const std::wstring& to, DWORD flags, const wchar_t* doing) {
+    if (::MoveFileExW(from.c_str(), to.c_str(), flags)) return true;
+    const DWORD error = ::GetLastError();
+    platform::Log(std::wstring(L"aggiornamento: impossibile ") + doing + L" " + from + L" " +
+                  platform::ErrorText(error));
+    return false;
+}
+
+// Deletes a file of the update; a failure other than a missing file is logged.
+void DeleteLogged(const std::wstring& file) {
+    if (::DeleteFileW(file.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND) return;
+    const DWORD error = ::GetLastError();
+    platform::Log(L"aggiornamento: impossibile eliminare " + file + L" " + platform::ErrorText(error));
+}
 
 }  // namespace
 
@@ -43,11 +60,11 @@ bool ProgramFolderIsWritable(const std::wstring& program) {
 }
 
 bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, const std::wstring& program,
-                   services::ProgressDisplay* progress, const services::CancelFlag* cancel) {
+                   services::ProgressSink* progress, const platform::CancelEvent* cancel) {
     // The new file is received under a name of its own beside the program, so the
     // final moves stay on one volume.
     const std::wstring received = program + L".update";
-    ::DeleteFileW(received.c_str());
+    DeleteLogged(received);
     services::DownloadChecks checks;
     checks.sha256Pin = offer.trust.sha256Pin;
     checks.accept = [&offer](const std::wstring& file) {
@@ -59,17 +76,13 @@ bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, 
     if (!services::DownloadFile(serverBaseUrl + offer.exeName, received, progress, checks)) return false;
     // A running program can be renamed, not overwritten.
     const std::wstring old = OldProgramPath(program);
-    if (!::MoveFileExW(program.c_str(), old.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        platform::Log(L"aggiornamento: impossibile rinominare " + program + L" (errore " +
-                      std::to_wstring(::GetLastError()) + L")");
-        ::DeleteFileW(received.c_str());
+    if (!MoveLogged(program, old, MOVEFILE_REPLACE_EXISTING, L"rinominare")) {
+        DeleteLogged(received);
         return false;
     }
-    if (!::MoveFileExW(received.c_str(), program.c_str(), 0)) {
-        platform::Log(L"aggiornamento: impossibile spostare " + received + L" (errore " +
-                      std::to_wstring(::GetLastError()) + L")");
-        ::MoveFileExW(old.c_str(), program.c_str(), 0);
-        ::DeleteFileW(received.c_str());
+    if (!MoveLogged(received, program, 0, L"spostare")) {
+        MoveLogged(old, program, 0, L"ripristinare");
+        DeleteLogged(received);
         return false;
     }
     platform::Log(L"aggiornamento installato: " + program + L" versione " + offer.version);
@@ -77,8 +90,9 @@ bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, 
 }
 
 void RollBackUpdate(const std::wstring& program) {
-    ::DeleteFileW(program.c_str());
-    ::MoveFileExW(OldProgramPath(program).c_str(), program.c_str(), 0);
+    DeleteLogged(program);
+    if (MoveLogged(OldProgramPath(program), program, 0, L"ripristinare"))
+        platform::Log(L"aggiornamento annullato: " + program + L" ripristinato");
 }
 
 void RemoveOldProgramSoon() {

@@ -7,8 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "launcher/app_version.h"
-#include "launcher/tool_start.h"
+#include "launcher/app/app_version.h"
+#include "launcher/tools/tool_start.h"
+#include "platform/cancel_event.h"
 #include "services/download.h"
 
 namespace launcher {
@@ -31,14 +32,17 @@ std::wstring OldProgramPath(const std::wstring& program);
 // under Program Files without administrator rights.
 bool ProgramFolderIsWritable(const std::wstring& program);
 
-// Downloads the offer from `serverBaseUrl` beside `program` (showing `progress`),
-// checks its pin and/or publisher and that its file version begins with the
-// offer's version, renames `program` to its ".old" name and moves the new file to
-// `program`. True when the new program is in place; false when any step failed,
-// with `program` as it was and no file of the attempt left behind.
+// Downloads the offer from `serverBaseUrl` beside `program` (reporting to
+// `progress`), checks its pin and/or publisher and that its file version begins
+// with the offer's version, renames `program` to its ".old" name and moves the new
+// file to `program`. True when the new program is in place; false when any step
+// failed, with `program` as it was and no file of the attempt left behind (a move
+// that puts the program back and itself fails is logged). It blocks: call it off
+// the window thread.
 bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, const std::wstring& program,
-                   services::ProgressDisplay* progress, const services::CancelFlag* cancel = nullptr);
-// Undoes an installed update: the new file goes, the ".old" takes its name back.
+                   services::ProgressSink* progress, const platform::CancelEvent* cancel = nullptr);
+// Undoes an installed update: the new file goes, the ".old" takes its name back
+// (each step logged when it fails).
 void RollBackUpdate(const std::wstring& program);
 
 // Deletes the ".old" a finished update left beside the running program, waiting

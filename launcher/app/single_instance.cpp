@@ -1,4 +1,4 @@
-#include "launcher/single_instance.h"
+#include "launcher/app/single_instance.h"
 
 namespace launcher {
 namespace {

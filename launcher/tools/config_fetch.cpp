@@ -1,25 +1,24 @@
-#include "launcher/config_fetch.h"
+#include "launcher/tools/config_fetch.h"
 
 #include <windows.h>
 
-#include "launcher/app_version.h"
-#include "launcher/per_user_folder.h"
-#include "launcher/plain_file.h"
+#include "launcher/app/app_version.h"
+#include "launcher/app/per_user_folder.h"
+#include "launcher/tools/plain_file.h"
+#include "platform/log.h"
 #include "services/config.h"
 #include "services/download.h"
-#include "platform/log.h"
+#include "services/folder.h"
 #include "services/probe.h"
 
 namespace launcher {
 namespace {
 
-// Keeps what the download shows last; the window shows it once the fetch is done.
-class LastProgress : public services::ProgressDisplay {
+// Keeps what the download reports last; the window shows it once the fetch is done.
+class LastProgress : public services::ProgressSink {
 public:
     explicit LastProgress(ConfigFetch& fetch) : fetch_(fetch) {}
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
-        fetch_.lastProgress.emplace(fillWidthTwips, percentText);
-    }
+    void OnProgress(std::int64_t, int percent) override { fetch_.lastPercent = percent; }
 
 private:
     ConfigFetch& fetch_;
@@ -29,39 +28,41 @@ private:
 
 bool IsConfiguration(const std::wstring& file) { return services::HasIniKey(file, L"norvelassist", L"versione"); }
 
-ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName,
-                               const services::CancelFlag* cancel) {
+ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel) {
     ConfigFetch fetch;
+    Session& session = fetch.session;
     fetch.shownHost = deployment.primaryHost;
-    fetch.serverBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
-    std::wstring configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
+    session.serverBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
+    std::wstring configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
     if (!services::HttpExists(configUrl, cancel)) {
         fetch.shownHost = deployment.fallbackHost;
-        fetch.serverBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
-        configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
-        if (!services::HttpExists(configUrl, cancel)) fetch.serverBaseUrl.clear();
+        session.serverBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
+        configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
+        if (!services::HttpExists(configUrl, cancel)) session.serverBaseUrl.clear();
     }
 
-    platform::Log(fetch.serverBaseUrl.empty() ? L"nessun server risponde" : L"server scelto: " + fetch.serverBaseUrl);
+    platform::Log(session.serverBaseUrl.empty() ? L"nessun server risponde"
+                                                : L"server scelto: " + session.serverBaseUrl);
 
-    fetch.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
-    if (fetch.toolFolder == L"\\Norvelassist") {
+    session.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
+    session.configPath = session.toolFolder + L"\\" + kConfigFileName;
+    if (session.toolFolder == L"\\Norvelassist") {
         platform::Log(L"cartella dei dati dell'utente sconosciuta");
         return fetch;
     }
-    fetch.folderReady = services::MakeFolderIfMissing(fetch.toolFolder);
+    fetch.folderReady = services::MakeFolderIfMissing(session.toolFolder);
     if (!fetch.folderReady) {
-        platform::Log(L"cartella non creata: " + fetch.toolFolder + L" (errore " + std::to_wstring(::GetLastError()) +
-                      L")");
+        const DWORD error = ::GetLastError();
+        platform::Log(L"cartella non creata: " + session.toolFolder + L" " + platform::ErrorText(error));
         return fetch;
     }
-    platform::SetLogFolder(fetch.toolFolder);
-    services::RemoveLeftoverPartFiles(fetch.toolFolder);
+    platform::SetLogFolder(session.toolFolder);
+    services::RemoveLeftoverPartFiles(session.toolFolder);
 
     // No server, no probe: the URL would then start with the bare file name.
-    configUrl = fetch.serverBaseUrl + L"\\" + configFileName;
-    if (fetch.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
-    const std::wstring localConfig = fetch.toolFolder + L"\\" + configFileName;
+    configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
+    if (session.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
+    const std::wstring& localConfig = session.configPath;
     LastProgress progress(fetch);
     services::DownloadChecks checks;
     checks.accept = IsConfiguration;

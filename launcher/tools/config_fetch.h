@@ -7,16 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "launcher/deployment.h"
-#include "launcher/self_update.h"
-#include "services/http_request.h"
+#include "launcher/app/deployment.h"
+#include "launcher/app/self_update.h"
+#include "launcher/tools/session.h"
+#include "platform/cancel_event.h"
 
 namespace launcher {
 
 struct ConfigFetch {
-    std::wstring serverBaseUrl;  // of the server that answered; "" when neither did
+    // The server that answered ("" when neither did) and the tool folder ("\Norvelassist"
+    // alone when the data folder is unknown), with its configuration path.
+    Session session;
     std::wstring shownHost;      // the configured host Label2 shows
-    std::wstring toolFolder;     // "\Norvelassist" alone when the data folder is unknown
     bool folderReady = false;    // the tool folder exists (made when it was missing)
     bool configured = false;     // the configuration file is in the tool folder
     // Read from it when configured: the "nome" and "eseguibile" of sections "1" and
@@ -27,8 +29,8 @@ struct ConfigFetch {
     // When obsolete: the configuration's offer of the new launcher, kept only when the
     // running program's folder is writable (the update can be installed there).
     std::optional<UpdateOffer> update;
-    // The progress the download showed last (bar fill in twips, percentage text).
-    std::optional<std::pair<int, std::wstring>> lastProgress;
+    // The percentage the download reported last.
+    std::optional<int> lastPercent;
 };
 
 // True when the file is a configuration: it has section "norvelassist" with a key
@@ -44,8 +46,7 @@ bool IsConfiguration(const std::wstring& file);
 // into the tool folder. Each HEAD ends within the request deadline, the download
 // within the transfer deadline. A failed download, or one that is no configuration,
 // leaves an earlier copy in place, which then counts as the configuration and is read.
-// A set `cancel` ends the requests within a few milliseconds (the program is ending).
-ConfigFetch FetchConfiguration(const Deployment& deployment, const std::wstring& configFileName,
-                               const services::CancelFlag* cancel = nullptr);
+// A set `cancel` ends the requests at once (the program is ending).
+ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel = nullptr);
 
 }  // namespace launcher

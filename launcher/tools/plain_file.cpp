@@ -1,4 +1,4 @@
-#include "launcher/plain_file.h"
+#include "launcher/tools/plain_file.h"
 
 #include <windows.h>
 

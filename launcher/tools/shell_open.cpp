@@ -1,4 +1,4 @@
-#include "launcher/shell_open.h"
+#include "launcher/tools/shell_open.h"
 
 #include <shellapi.h>
 

@@ -1,11 +1,8 @@
-#include "launcher/tool_fetch.h"
+#include "launcher/tools/tool_fetch.h"
 
-#include "launcher/globals.h"
-#include "launcher/messages.h"
-#include "launcher/plain_file.h"
-#include "launcher/tool_start.h"
+#include "launcher/tools/percent_relay.h"
+#include "launcher/tools/plain_file.h"
 #include "platform/log.h"
-#include "platform/message_box.h"
 #include "services/download.h"
 #include "services/probe.h"
 #include "services/publisher.h"
@@ -13,138 +10,87 @@
 namespace launcher {
 namespace {
 
-// "The fetch has news": posted to the window when the first event waits.
-constexpr UINT kFetchMessage = WM_APP + 20;
 int g_running = 0;  // fetches running, on the window thread
+
+// The worker's part: the probe, then the download. Returns the outcome; `downloading`
+// is told when the transfer begins.
+ToolFetch::Outcome Fetch(std::wstring url, const std::wstring& localPath, const ToolTrust& trust,
+                         const platform::CancelEvent& cancel, const std::function<void()>& downloading,
+                         services::ProgressSink& progress) {
+    const std::wstring asked = url;
+    if (!services::HttpExists(url, &cancel)) {
+        platform::Log(L"strumento non presente sul server: " + asked);
+        return ToolFetch::Outcome::NotOnServer;
+    }
+    downloading();
+    services::DownloadChecks checks;
+    checks.sha256Pin = trust.sha256Pin;
+    if (!trust.publishers.empty())
+        checks.accept = [&trust](const std::wstring& file) {
+            return services::SignedByPublisher(file, trust.publishers);
+        };
+    checks.cancel = &cancel;
+    // A new copy passed the checks as it was received; an earlier one left by a
+    // failed download is checked now.
+    const bool replaced = services::DownloadFile(url, localPath, &progress, checks);
+    const bool startable = IsPlainFile(localPath) && (replaced || MeetsToolTrust(localPath, trust));
+    return startable ? ToolFetch::Outcome::Startable : ToolFetch::Outcome::Failed;
+}
 
 }  // namespace
 
 bool ToolDownloadRunning() { return g_running > 0; }
 
-// The download's progress, sent on to the window as events.
-class ToolFetch::Relay : public services::ProgressDisplay {
-public:
-    Relay(ToolFetch& fetch, HWND window) : fetch_(fetch), window_(window) {}
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
-        fetch_.Post(window_, {Event::Progress, fillWidthTwips, percentText, false});
-    }
-
-private:
-    ToolFetch& fetch_;
-    HWND window_;
-};
-
-ToolFetch::ToolFetch(forms::Form& window) : window_(window), progress_(window) {}
-
-ToolFetch::~ToolFetch() { Cancel(); }
-
-void ToolFetch::Start(const std::wstring& exeName, const ToolTrust& trust) {
+void ToolFetch::Start(const std::wstring& serverBaseUrl, const std::wstring& exeName, const std::wstring& localPath,
+                      const ToolTrust& trust) {
     if (running_) return;
     // Without a server there is nothing to probe: a bare file name would be taken
     // for a host name.
-    if (ServerBaseUrl.empty()) {
-        platform::ShowMessage(kFileNotOnServer, 0, {}, window_.hwnd());
+    if (serverBaseUrl.empty()) {
+        display_.FetchEnded(Outcome::NotOnServer, localPath);
         return;
     }
-    localPath_ = LocalToolFolder + L"\\" + exeName;
-    cancel_ = false;
     running_ = true;
     ++g_running;
-    worker_ = std::thread(&ToolFetch::Work, this, window_.hwnd(), ServerBaseUrl + exeName, localPath_, trust);
-}
-
-void ToolFetch::Work(HWND window, std::wstring url, std::wstring localPath, ToolTrust trust) {
-    try {
-        std::wstring probe = url;
-        if (!services::HttpExists(probe, &cancel_)) {
-            platform::Log(L"strumento non presente sul server: " + url);
-            Post(window, {Event::NotOnServer, 0, {}, false});
-            return;
+    localPath_ = localPath;
+    worker_.Start([this, url = serverBaseUrl + exeName, localPath, trust](const platform::CancelEvent& cancel) {
+        const auto downloading = [this] {
+            Post([this] {
+                display_.ShowDownload();
+                downloadShown_ = true;
+            });
+        };
+        Outcome outcome = Outcome::Failed;
+        try {
+            PercentRelay progress(events_, this, [this](int percent) { display_.ShowPercent(percent); });
+            outcome = Fetch(url, localPath, trust, cancel, downloading, progress);
+        } catch (...) {
+            // Out of memory or the like: told as a failed download.
+            platform::LogFailure(L"lo scaricamento di " + url);
         }
-        Post(window, {Event::Downloading, 0, {}, false});
-        Relay relay(*this, window);
-        services::DownloadChecks checks;
-        checks.sha256Pin = trust.sha256Pin;
-        if (!trust.publishers.empty())
-            checks.accept = [&trust](const std::wstring& file) {
-                return services::SignedByPublisher(file, trust.publishers);
-            };
-        checks.cancel = &cancel_;
-        // A new copy passed the checks as it was received; an earlier one left by a
-        // failed download is checked now.
-        const bool replaced = services::DownloadFile(url, localPath, &relay, checks);
-        const bool startable = IsPlainFile(localPath) && (replaced || MeetsToolTrust(localPath, trust));
-        Post(window, {Event::Finished, 0, {}, startable});
-    } catch (...) {
-        // Out of memory or the like: told as a failed download.
-        platform::LogFailure(L"lo scaricamento di " + url);
-        Post(window, {Event::Finished, 0, {}, false});
-    }
+        Post([this, outcome, localPath] {
+            End();
+            display_.FetchEnded(outcome, localPath);
+        });
+    });
 }
 
-void ToolFetch::Post(HWND window, Event event) {
-    bool wake = false;
-    {
-        std::lock_guard lock(mutex_);
-        wake = events_.empty();
-        events_.push_back(std::move(event));
-    }
-    if (wake) ::PostMessageW(window, kFetchMessage, 0, 0);
-}
-
-bool ToolFetch::HandleMessage(UINT msg) {
-    if (msg == WM_DESTROY) Cancel();
-    if (msg != kFetchMessage) return false;
-    std::vector<Event> events;
-    {
-        std::lock_guard lock(mutex_);
-        events.swap(events_);
-    }
-    // A wake-up left over from a cancelled fetch finds nothing, or the news of the
-    // fetch that runs now.
-    for (const Event& e : events) {
-        switch (e.kind) {
-        case Event::Downloading:
-            progress_.Show();
-            progressShown_ = true;
-            break;
-        case Event::Progress:
-            progress_.ShowProgress(e.fillWidthTwips, e.percentText);
-            break;
-        case Event::NotOnServer:
-            Stop();
-            platform::ShowMessage(kFileNotOnServer, 0, {}, window_.hwnd());
-            return true;
-        case Event::Finished:
-            Stop();
-            if (e.startable)
-                StartTool(window_.hwnd(), localPath_);
-            else
-                platform::ShowMessage(kDownloadFailed, 0, {}, window_.hwnd());
-            return true;
-        }
-    }
-    return true;
-}
+void ToolFetch::Post(std::function<void()> event) { events_.Post(this, std::move(event)); }
 
 bool ToolFetch::Cancel() {
     if (!running_) return false;
     platform::Log(L"scaricamento annullato: " + localPath_);
-    cancel_ = true;
-    Stop();
+    End();
     return true;
 }
 
-// Ends the fetch on the window's side: the worker is done (or gives up within a few
-// milliseconds of a cancel) and is joined, its news dropped, the controls hidden.
-void ToolFetch::Stop() {
-    if (worker_.joinable()) worker_.join();
-    {
-        std::lock_guard lock(mutex_);
-        events_.clear();
-    }
-    if (progressShown_) progress_.Hide();
-    progressShown_ = false;
+// Ends the fetch on the window's side: the worker is done (or gives up at once on
+// the cancel) and is joined, its events not yet shown dropped, the download hidden.
+void ToolFetch::End() {
+    worker_.Stop();
+    events_.Forget(this);
+    if (downloadShown_) display_.HideDownload();
+    downloadShown_ = false;
     running_ = false;
     --g_running;
 }

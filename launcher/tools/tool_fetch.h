@@ -1,21 +1,14 @@
-// Fetching a tool for a window (the main window's launch, the alternatives
-// window's "Download"): the probe and the download wait on the network on a thread
-// of their own, so the window keeps answering; what they have to show (the
-// progress controls, each progress step, the outcome) comes back to the window by
-// message and is shown there, in the order it happened.
+// A tool's probe and download, for a window: they wait on the network on a worker
+// thread, so the window keeps answering; what they have to show (the download
+// beginning, its percentage, the outcome) comes back through the window's events
+// and is shown by the window's Display, in the order it happened.
 #pragma once
 
-#include <windows.h>
-
-#include <mutex>
 #include <string>
-#include <thread>
-#include <vector>
 
-#include "forms/form.h"
-#include "launcher/download_progress.h"
-#include "launcher/tool_start.h"
-#include "services/http_request.h"
+#include "launcher/tools/tool_start.h"
+#include "platform/window_events.h"
+#include "platform/worker.h"
 
 namespace launcher {
 
@@ -26,52 +19,51 @@ bool ToolDownloadRunning();
 
 class ToolFetch {
 public:
-    // `window` carries the progress controls and gets the fetch's messages, which it
-    // hands to HandleMessage first.
-    explicit ToolFetch(forms::Form& window);
-    ~ToolFetch();  // cancels a running fetch
+    enum class Outcome {
+        NotOnServer,  // the server lacks the file, or no server answered at start-up
+        Failed,       // nothing that may be started is on disk
+        Startable,    // a copy that meets the tool's trust is on disk
+    };
+    // What the window shows of a fetch; called on the window thread.
+    class Display {
+    public:
+        virtual void ShowDownload() = 0;  // the server has the file: the transfer begins
+        virtual void ShowPercent(int percent) = 0;
+        virtual void HideDownload() = 0;  // the transfer is over (done or cancelled)
+        // The fetch is over and was not cancelled (after HideDownload when it downloaded).
+        virtual void FetchEnded(Outcome outcome, const std::wstring& localPath) = 0;
+
+    protected:
+        ~Display() = default;
+    };
+
+    ToolFetch(platform::WindowEvents& events, Display& display) : events_(events), display_(display) {}
+    ~ToolFetch() { Cancel(); }
     ToolFetch(const ToolFetch&) = delete;
     ToolFetch& operator=(const ToolFetch&) = delete;
 
-    // Probes ServerBaseUrl + exeName; when the server has it, shows the progress
-    // controls and downloads it into LocalToolFolder, then hides them and starts the
-    // copy on disk with the window as owner. A failed download leaves the previous
-    // complete copy (if any), which is then started; nothing partial is ever on disk.
-    // Only a download that meets `trust` (its pin, its publishers) replaces the copy,
-    // and only a copy that meets it is started. When nothing can be started the user is told
-    // the download failed; when the server lacks the file (or no server answered at
-    // start-up), "File inesistente sul Server". Ignored while a fetch runs.
-    void Start(const std::wstring& exeName, const ToolTrust& trust);
+    // Probes serverBaseUrl + exeName; when the server has it, downloads it to
+    // localPath. Only a download that meets `trust` (its pin, its publishers)
+    // replaces the copy there; a failed one leaves the previous complete copy, which
+    // is startable when it meets `trust`. Nothing partial is ever on disk. With no
+    // server the outcome is NotOnServer at once. Ignored while a fetch runs.
+    void Start(const std::wstring& serverBaseUrl, const std::wstring& exeName, const std::wstring& localPath,
+               const ToolTrust& trust);
     // Stops a running fetch at once: the transfer ends, its part file is deleted, an
-    // earlier copy stays as it was, the progress controls hide, nothing is started
-    // and nothing told. False when no fetch ran.
+    // earlier copy stays as it was, the download is hidden, nothing is started and
+    // nothing told. False when no fetch ran. The window calls it on Esc and as its
+    // window is destroyed.
     bool Cancel();
-    // Sees every message of the window first: true when `msg` was the fetch's (then
-    // handled). The window's WM_DESTROY cancels the fetch (false: the window goes on
-    // with it), while the progress controls still exist.
-    bool HandleMessage(UINT msg);
 
 private:
-    struct Event {
-        enum Kind { NotOnServer, Downloading, Progress, Finished } kind;
-        int fillWidthTwips = 0;
-        std::wstring percentText;
-        bool startable = false;  // Finished: a copy that may be started is on disk
-    };
-    class Relay;
+    void Post(std::function<void()> event);
+    void End();
 
-    void Work(HWND window, std::wstring url, std::wstring localPath, ToolTrust trust);
-    void Post(HWND window, Event event);
-    void Stop();
-
-    forms::Form& window_;
-    DownloadProgress progress_;
-    std::thread worker_;
-    services::CancelFlag cancel_{false};
-    std::mutex mutex_;
-    std::vector<Event> events_;  // guarded by mutex_: posted, not yet shown
+    platform::WindowEvents& events_;
+    Display& display_;
+    platform::Worker worker_;
     bool running_ = false;
-    bool progressShown_ = false;
+    bool downloadShown_ = false;
     std::wstring localPath_;
 };
 

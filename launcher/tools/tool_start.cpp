@@ -1,10 +1,8 @@
-#include "launcher/tool_start.h"
+#include "launcher/tools/tool_start.h"
 
-#include "launcher/messages.h"
-#include "launcher/shell_open.h"
-#include "platform/message_box.h"
-#include "services/config.h"
+#include "launcher/tools/shell_open.h"
 #include "platform/log.h"
+#include "services/config.h"
 #include "services/publisher.h"
 #include "services/sha256.h"
 
@@ -24,8 +22,8 @@ bool StartTool(HWND owner, const std::wstring& localPath) {
         platform::Log(L"avviato " + localPath);
         return true;
     }
-    platform::Log(L"avvio non riuscito: " + localPath + L" (errore " + std::to_wstring(::GetLastError()) + L")");
-    platform::ShowMessage(kToolNotStarted, 0, {}, owner);
+    const DWORD error = ::GetLastError();
+    platform::Log(L"avvio non riuscito: " + localPath + L" " + platform::ErrorText(error));
     return false;
 }
 

@@ -20,9 +20,9 @@ ToolTrust ReadToolTrust(const std::wstring& config, const std::wstring& section)
 // there is one) and it is signed by one of the publishers (when any are named).
 bool MeetsToolTrust(const std::wstring& localPath, const ToolTrust& trust);
 
-// Starts LocalToolFolder's copy of a tool: "open", `owner` (a live window of the
-// launcher), SW_SHOW. When the shell cannot start it (a damaged file, a policy, an
-// antivirus) the user is told so in a box owned by `owner`. True when it started.
+// Starts the tool folder's copy of a tool: "open", `owner` (a live window of the
+// launcher), SW_SHOW. True when it started; false when the shell could not start it
+// (a damaged file, a policy, an antivirus), for the window to tell. Both are logged.
 bool StartTool(HWND owner, const std::wstring& localPath);
 
 }  // namespace launcher

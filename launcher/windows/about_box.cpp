@@ -1,12 +1,11 @@
-#include "launcher/about_box.h"
+#include "launcher/windows/about_box.h"
 
 #include "forms/window_base.h"
-#include "launcher/app_version.h"
-#include "launcher/globals.h"
-#include "launcher/shell_open.h"
+#include "launcher/app/app_version.h"
+#include "launcher/tools/shell_open.h"
 #include "platform/handles.h"
-#include "platform/screen.h"
 #include "platform/log.h"
+#include "platform/screen.h"
 
 namespace launcher {
 namespace {
@@ -19,7 +18,7 @@ constexpr int kOpenFolder = 100;
 
 class AboutBox : public forms::WindowBase {
 public:
-    explicit AboutBox(HWND owner) {
+    AboutBox(HWND owner, const Session& session) : toolFolder_(session.toolFolder) {
         RegisterClassOnce(kClass, 0, ::GetSysColorBrush(COLOR_BTNFACE));
         font_.reset(platform::CreateMessageFont());
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -33,8 +32,8 @@ public:
         if (!hwnd()) return;
         const std::wstring log = platform::LogPath();
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
-                                  (ServerBaseUrl.empty() ? L"nessuno" : ServerBaseUrl) + L"\r\nCartella: " +
-                                  LocalToolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
+                                  (session.serverBaseUrl.empty() ? L"nessuno" : session.serverBaseUrl) +
+                                  L"\r\nCartella: " + session.toolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
         CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12),
                           ScaledFrom96(436), ScaledFrom96(80), 0, font_.get());
         CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248),
@@ -63,7 +62,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         if (msg == WM_COMMAND && LOWORD(wp) == kOpenFolder) {
-            ShellOpen(hwnd(), LocalToolFolder, SW_SHOWNORMAL);
+            ShellOpen(hwnd(), toolFolder_, SW_SHOWNORMAL);
             return 0;
         }
         if ((msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) || msg == WM_CLOSE) {
@@ -75,13 +74,14 @@ protected:
     }
 
 private:
+    std::wstring toolFolder_;
     platform::Font font_;
 };
 
 }  // namespace
 
-void ShowAboutBox(HWND owner) {
-    AboutBox box(owner);
+void ShowAboutBox(HWND owner, const Session& session) {
+    AboutBox box(owner, session);
     box.RunModal(owner);
 }
 

@@ -6,12 +6,15 @@
 
 #include <windows.h>
 
+#include "launcher/tools/session.h"
+
 namespace launcher {
 
 // The system menu command that opens it.
 inline constexpr UINT kAboutCommand = 0x0010;
 
-// Shows the box modally over `owner` until OK, Esc or its close box.
-void ShowAboutBox(HWND owner);
+// Shows the box modally over `owner` until OK, Esc or its close box, with the
+// server and the tool folder of `session`.
+void ShowAboutBox(HWND owner, const Session& session);
 
 }  // namespace launcher

@@ -1,6 +1,10 @@
-#include "launcher/download_progress.h"
+#include "launcher/windows/download_progress.h"
+
+#include <climits>
 
 #include "forms/screen_pointer.h"
+#include "launcher/windows/messages.h"
+#include "platform/message_box.h"
 
 namespace launcher {
 
@@ -9,14 +13,43 @@ constexpr const wchar_t* kMessageLabel = L"Label3";
 constexpr const wchar_t* kTrackShape = L"Shape2";
 constexpr const wchar_t* kFillShape = L"Shape1";
 constexpr const wchar_t* kPercentLabel = L"Label4";
+constexpr int kTwipsPerPercent = 56;
+
+int FillWidthTwips(int percent) {
+    if (percent <= 0) return 0;
+    return percent > INT_MAX / kTwipsPerPercent ? INT_MAX / kTwipsPerPercent * kTwipsPerPercent
+                                                : percent * kTwipsPerPercent;
+}
+
+std::wstring PercentText(int percent) { return std::to_wstring(percent) + L"%"; }
+
+void StartToolOrTell(HWND owner, const std::wstring& localPath) {
+    if (!StartTool(owner, localPath)) platform::ShowMessage(kToolNotStarted, 0, {}, owner);
+}
+
+void FollowPlan(forms::Form& window, const LaunchPlan& plan, ToolFetch& fetch, const Session& session,
+                const std::wstring& exeName) {
+    switch (plan.step) {
+    case LaunchPlan::Step::NotPlain:
+        platform::ShowMessage(kFileNotOnServer, 0, {}, window.hwnd());
+        break;
+    case LaunchPlan::Step::StartLocal:
+        StartToolOrTell(window.hwnd(), plan.localPath);
+        break;
+    case LaunchPlan::Step::Download:
+        fetch.Start(session.serverBaseUrl, exeName, plan.localPath, plan.trust);
+        break;
+    }
+}
 
 DownloadProgress::DownloadProgress(forms::Form& window)
-    : message_(window.GetLabel(kMessageLabel)),
+    : window_(window),
+      message_(window.GetLabel(kMessageLabel)),
       track_(window.GetShape(kTrackShape)),
       fill_(window.GetShape(kFillShape)),
       percent_(window.GetLabel(kPercentLabel)) {}
 
-void DownloadProgress::Show() {
+void DownloadProgress::ShowDownload() {
     message_.SetVisible(true);
     forms::SetScreenMousePointer(forms::kPointerHourglass);
     fill_.SetVisible(true);
@@ -24,7 +57,7 @@ void DownloadProgress::Show() {
     percent_.SetVisible(true);
 }
 
-void DownloadProgress::Hide() {
+void DownloadProgress::HideDownload() {
     forms::SetScreenMousePointer(forms::kPointerDefault);
     fill_.SetVisible(false);
     track_.SetVisible(false);
@@ -32,10 +65,24 @@ void DownloadProgress::Hide() {
     percent_.SetVisible(false);
 }
 
-void DownloadProgress::ShowProgress(int fillWidthTwips, const std::wstring& percentText) {
-    // Most chunks change neither: the controls are touched only when what they show does.
-    fill_.SetWidth(fillWidthTwips);
-    if (percentText != percent_.Caption()) percent_.SetCaption(percentText);
+void DownloadProgress::ShowPercent(int percent) {
+    fill_.SetWidth(FillWidthTwips(percent));
+    const std::wstring text = PercentText(percent);
+    if (text != percent_.Caption()) percent_.SetCaption(text);
+}
+
+void DownloadProgress::FetchEnded(ToolFetch::Outcome outcome, const std::wstring& localPath) {
+    switch (outcome) {
+    case ToolFetch::Outcome::NotOnServer:
+        platform::ShowMessage(kFileNotOnServer, 0, {}, window_.hwnd());
+        break;
+    case ToolFetch::Outcome::Failed:
+        platform::ShowMessage(kDownloadFailed, 0, {}, window_.hwnd());
+        break;
+    case ToolFetch::Outcome::Startable:
+        StartToolOrTell(window_.hwnd(), localPath);
+        break;
+    }
 }
 
 }  // namespace launcher

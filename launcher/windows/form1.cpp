@@ -1,24 +1,21 @@
-#include "launcher/form1.h"
+#include "launcher/windows/form1.h"
 
-#include <atomic>
 #include <chrono>
 
 #include "forms/message_loop.h"
-#include "launcher/about_box.h"
-#include "launcher/deployment.h"
-#include "launcher/form2.h"
-#include "launcher/globals.h"
-#include "launcher/messages.h"
-#include "launcher/plain_file.h"
-#include "launcher/shell_open.h"
-#include "launcher/single_instance.h"
-#include "launcher/tool_start.h"
-#include "launcher/wait_window.h"
+#include "launcher/app/deployment.h"
+#include "launcher/app/single_instance.h"
+#include "launcher/tools/launch_plan.h"
+#include "launcher/tools/percent_relay.h"
+#include "launcher/tools/shell_open.h"
+#include "launcher/windows/about_box.h"
+#include "launcher/windows/form2.h"
+#include "launcher/windows/messages.h"
+#include "launcher/windows/wait_window.h"
 #include "platform/log.h"
 #include "platform/message_box.h"
 #include "services/config.h"
-#include "services/probe.h"
-#include "services/versione.h"
+#include "services/folder.h"
 
 namespace launcher {
 
@@ -39,37 +36,32 @@ Form1::~Form1() {
     // The alternatives window goes first: it may still be open. A fetch that was
     // never waited for is given up rather than waited out.
     form3_.reset();
-    EndFetch();
+    fetchWorker_.Stop();
 }
 
 void Form1::OnLoadStarting() {
-    // The servers are asked while the window and its controls are made; the thread
-    // wakes the window thread's wait for it as soon as the outcome is there.
-    ConfigFileName = L"norvelassist.ini";
-    EndFetch();
-    cancelFetch_ = false;
-    std::promise<ConfigFetch> outcome;
-    fetch_ = outcome.get_future();
-    fetchThread_ = std::thread([this, outcome = std::move(outcome), deployment = CurrentDeployment(),
-                                name = ConfigFileName, windowThread = ::GetCurrentThreadId()]() mutable {
+    // The servers are asked while the window and its controls are made; the outcome
+    // comes back as the window's event, which waits for the window if need be.
+    fetched_.reset();
+    fetchFailure_ = nullptr;
+    fetchWorker_.Start([this, deployment = CurrentDeployment()](const platform::CancelEvent& cancel) {
+        std::optional<ConfigFetch> fetch;
+        std::exception_ptr failure;
         try {
-            outcome.set_value(FetchConfiguration(deployment, name, &cancelFetch_));
+            fetch = FetchConfiguration(deployment, &cancel);
         } catch (...) {
-            outcome.set_exception(std::current_exception());  // rethrown by the start-up
+            failure = std::current_exception();  // rethrown by the start-up
         }
-        ::PostThreadMessageW(windowThread, WM_NULL, 0, 0);
+        Events().Post(&fetched_, [this, fetch = std::move(fetch), failure] {
+            fetched_ = fetch;
+            fetchFailure_ = failure;
+        });
     });
 }
 
-// Gives up a fetch still running and waits for its thread (a few milliseconds).
-void Form1::EndFetch() {
-    if (!fetchThread_.joinable()) return;
-    if (fetch_.valid() && fetch_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) cancelFetch_ = true;
-    fetchThread_.join();
-}
-
 void Form1::OnLoad() {
-    toolFetch_.emplace(*this);
+    progress_.emplace(*this);
+    toolFetch_.emplace(Events(), *progress_);
     const HMENU system = ::GetSystemMenu(hwnd(), FALSE);
     ::AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(system, MF_STRING, kAboutCommand, L"Informazioni su NorvelAssist...");
@@ -81,47 +73,47 @@ void Form1::OnLoad() {
         ShellOpen(nullptr, SchemeFor(shownHost_) + GetLabel(kHostLabel).Caption(), SW_SHOWNORMAL);
     };
     // The program ends when the user closed the wait window, or after an update.
-    if (!WaitForFetch() || !StartUp()) Unload();
+    if (!WaitForFetch() || !StartUp(*fetched_)) Unload();
 }
 
-// Takes the thread's messages until the fetch is done, so that a slow start-up
+// Takes the thread's messages until the fetch's event ran, so that a slow start-up
 // shows the wait window and answers the system meanwhile. False when the user
 // closed the wait window (the fetch is then given up).
 bool Form1::WaitForFetch() {
+    const auto done = [this] { return fetched_ || fetchFailure_; };
     // Shown on the timer's first tick (which may come a little early).
     const auto showAt = std::chrono::steady_clock::now() + kSignOfLifeAfter - std::chrono::milliseconds(30);
     std::optional<WaitWindow> wait;
     const UINT_PTR wakeUp = ::SetTimer(nullptr, 0, static_cast<UINT>(kSignOfLifeAfter.count()), nullptr);
     forms::RunMessageLoop([&] {
-        if (fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) return false;
+        if (done()) return false;
         if (wait && wait->Closed()) return false;
         if (!wait && std::chrono::steady_clock::now() >= showAt) wait.emplace();
         return true;
     });
     ::KillTimer(nullptr, wakeUp);
-    const bool done = fetch_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    EndFetch();
-    return done;
+    fetchWorker_.Stop();
+    Events().Forget(&fetched_);
+    if (fetchFailure_) std::rethrow_exception(fetchFailure_);
+    return done();
 }
 
 // Shows the fetch's outcome in the start-up's order: the host, the site message, the
 // welcome text, the folder message, the tool buttons and the version message (or the
 // update offer). False when an installed update runs instead of this program.
-bool Form1::StartUp() {
-    const ConfigFetch fetch = fetch_.get();
-    ServerBaseUrl = fetch.serverBaseUrl;
+bool Form1::StartUp(const ConfigFetch& fetch) {
+    session_ = fetch.session;
     shownHost_ = fetch.shownHost;
     GetLabel(kHostLabel).SetCaption(BareHost(fetch.shownHost));
-    if (ServerBaseUrl.empty()) platform::ShowMessage(kSiteUnreachable);
+    if (session_.serverBaseUrl.empty()) platform::ShowMessage(kSiteUnreachable);
 
     GetLabel(kWelcomeLabel).SetCaption(kWelcomeText);
 
-    LocalToolFolder = fetch.toolFolder;
     if (!fetch.folderReady) {
         platform::ShowMessage(kFolderNotCreated);
         return true;
     }
-    if (fetch.lastProgress) DownloadProgress(*this).ShowProgress(fetch.lastProgress->first, fetch.lastProgress->second);
+    if (fetch.lastPercent) progress_->ShowPercent(*fetch.lastPercent);
 
     auto& left = GetButton(kToolButton1);
     auto& middle = GetButton(kToolButton2);
@@ -155,25 +147,25 @@ bool Form1::UpdateLauncher(const UpdateOffer& offer) {
     const std::wstring program = RunningProgramPath();
     WaitWindow wait;
     wait.ShowDownload();
-    WaitWindow::Progress progress(wait);
-    services::CancelFlag cancel{false};
-    std::atomic<bool> done{false};
-    bool installed = false;
-    std::thread worker([&, windowThread = ::GetCurrentThreadId()] {
+    bool installed = false;  // the worker's, read once it is joined
+    bool finished = false;
+    platform::Worker worker;
+    worker.Start([&, server = session_.serverBaseUrl](const platform::CancelEvent& cancel) {
         try {
-            installed = InstallUpdate(offer, ServerBaseUrl, program, &progress, &cancel);
+            PercentRelay progress(Events(), &wait, [&wait](int percent) { wait.ShowPercent(percent); });
+            installed = InstallUpdate(offer, server, program, &progress, &cancel);
         } catch (...) {
             platform::LogFailure(L"l'installazione dell'aggiornamento");
             installed = false;  // told as a failed update
         }
-        done = true;
-        ::PostThreadMessageW(windowThread, WM_NULL, 0, 0);
+        Events().Post(&wait, [&finished] { finished = true; });
     });
     forms::RunMessageLoop([&] {
-        if (wait.Closed()) cancel = true;
-        return !done;
+        if (wait.Closed()) worker.Cancel();
+        return !finished;
     });
-    worker.join();
+    worker.Stop();
+    Events().Forget(&wait);
     if (!installed) return false;
     // The new program is the first launcher now: this one ends without a window.
     LetAnotherLauncherStart();
@@ -185,9 +177,10 @@ bool Form1::UpdateLauncher(const UpdateOffer& offer) {
 bool Form1::OnEscape() { return toolFetch_ && toolFetch_->Cancel(); }
 
 LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (toolFetch_ && toolFetch_->HandleMessage(msg)) return 0;
+    // A fetch ends with its window, while the progress controls still exist.
+    if (msg == WM_DESTROY && toolFetch_) toolFetch_->Cancel();
     if (msg == WM_SYSCOMMAND && (wp & 0xFFF0) == kAboutCommand) {
-        ShowAboutBox(hwnd());
+        ShowAboutBox(hwnd(), session_);
         return 0;
     }
     return Form::HandleMessage(msg, wp, lp);
@@ -195,7 +188,7 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void Form1::PressToolButton(std::int16_t index) {
     if (ToolDownloadRunning()) return;
-    SelectedToolIndex = index;
+    selectedToolIndex_ = index;
     LaunchTool();
 }
 
@@ -204,7 +197,7 @@ void Form1::PressOther() {
     if (accepted.Value() == 0) ShowAcceptanceDialog();
     if (accepted.Value() != 1) return;
     // A window closed meanwhile (its download cancelled with it) is made again.
-    if (!form3_ || !form3_->IsLoaded()) form3_ = std::make_unique<Form3>();
+    if (!form3_ || !form3_->IsLoaded()) form3_ = std::make_unique<Form3>(session_);
     form3_->Show();
 }
 
@@ -219,35 +212,12 @@ bool Form1::ShowAcceptanceDialog() {
 void Form1::LaunchTool() {
     // Only this launch's own "Continua" lets it go on.
     if (!ShowAcceptanceDialog() || !IsLoaded()) return;
-    if (!services::MakeFolderIfMissing(LocalToolFolder)) platform::Log(L"cartella non creata: " + LocalToolFolder);
-
-    const std::wstring config = LocalToolFolder + L"\\" + ConfigFileName;
-    const std::wstring section = std::to_wstring(SelectedToolIndex);
-    ToolExeName = services::ReadIni(config, section, L"eseguibile");
-    if (!IsPlainFileName(ToolExeName)) {
-        platform::ShowMessage(kFileNotOnServer, 0, {}, hwnd());
-        return;
-    }
-    const std::wstring localPath = LocalToolFolder + L"\\" + ToolExeName;
-    const ToolTrust trust = ReadToolTrust(config, section);
-    if (IsPlainFile(localPath)) {
-        // A copy without version information reads as an empty version: fetched again.
-        const services::FileVersionRecord record = services::ReadFileVersion(localPath);
-        const std::wstring required = services::ReadIni(config, section, L"versione");
-        // A copy with the right version but other bytes than the pin's, or not signed by
-        // a named publisher, is fetched again.
-        const bool trusted = record.FileVersion == required && MeetsToolTrust(localPath, trust);
-        platform::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", versione locale " +
-                      record.FileVersion + L", richiesta " + required +
-                      (trusted ? L": copia locale" : L": da scaricare (versione, impronta o firmatario)"));
-        if (trusted) {
-            StartTool(hwnd(), localPath);
-            return;
-        }
-    } else {
-        platform::Log(L"strumento della sezione " + section + L": " + ToolExeName + L", nessuna copia locale");
-    }
-    toolFetch_->Start(ToolExeName, trust);
+    if (!services::MakeFolderIfMissing(session_.toolFolder))
+        platform::Log(L"cartella non creata: " + session_.toolFolder);
+    const std::wstring section = std::to_wstring(selectedToolIndex_);
+    toolExeName_ = services::ReadIni(session_.configPath, section, L"eseguibile");
+    FollowPlan(*this, PlanLaunch(session_, section, toolExeName_, LocalCopy::Considered), *toolFetch_, session_,
+               toolExeName_);
 }
 
 }  // namespace launcher

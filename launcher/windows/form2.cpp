@@ -1,6 +1,6 @@
-#include "launcher/form2.h"
+#include "launcher/windows/form2.h"
 
-#include "launcher/messages.h"
+#include "launcher/windows/messages.h"
 
 namespace launcher {
 

@@ -7,13 +7,17 @@
 #include <optional>
 
 #include "forms/form.h"
-#include "launcher/tool_fetch.h"
+#include "launcher/tools/session.h"
+#include "launcher/tools/tool_fetch.h"
+#include "launcher/windows/download_progress.h"
 
 namespace launcher {
 
 class Form3 : public forms::Form {
 public:
-    Form3();
+    // `session`: what the main window's start-up found. The window keeps its own
+    // copy: it may stay open after the main window closed.
+    explicit Form3(Session session);
 
 protected:
     void OnLoad() override;
@@ -22,6 +26,9 @@ protected:
 
 private:
     void DownloadSelected();
+
+    Session session_;
+    std::optional<DownloadProgress> progress_;
     std::optional<ToolFetch> toolFetch_;
 };
 

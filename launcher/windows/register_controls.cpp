@@ -1,4 +1,4 @@
-#include "launcher/register_controls.h"
+#include "launcher/windows/register_controls.h"
 
 #include "buttons/hosted_qvbuttons.h"
 

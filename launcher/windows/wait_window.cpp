@@ -1,11 +1,10 @@
-#include "launcher/wait_window.h"
+#include "launcher/windows/wait_window.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cwchar>
 
-#include "launcher/messages.h"
+#include "launcher/windows/messages.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
 
@@ -62,9 +61,7 @@ void WaitWindow::ShowDownload() {
     ::SendMessageW(bar_, PBM_SETPOS, 0, 0);
 }
 
-void WaitWindow::Progress::ShowProgress(int, const std::wstring& percentText) {
-    ::PostMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(std::wcstol(percentText.c_str(), nullptr, 10)), 0);
-}
+void WaitWindow::ShowPercent(int percent) { ::SendMessageW(bar_, PBM_SETPOS, static_cast<WPARAM>(percent), 0); }
 
 void WaitWindow::Paint(HDC dc) const {
     if (!banner_) return;

@@ -6,7 +6,6 @@
 
 #include "forms/window_base.h"
 #include "platform/handles.h"
-#include "services/download.h"
 
 namespace launcher {
 
@@ -19,9 +18,9 @@ public:
     bool Closed() const noexcept { return closed_; }
 
     // Turns it into a download's window: "Attendere prego, download in corso..." and
-    // a bar that ShowProgress, from any thread, moves.
+    // a bar that ShowPercent moves.
     void ShowDownload();
-    class Progress;
+    void ShowPercent(int percent);
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -36,17 +35,6 @@ private:
     bool closed_ = false;
     HWND text_ = nullptr;
     HWND bar_ = nullptr;
-};
-
-// The download's progress on the window's bar, posted (the bar's thread may be
-// waiting for the download's).
-class WaitWindow::Progress : public services::ProgressDisplay {
-public:
-    explicit Progress(const WaitWindow& window) : bar_(window.bar_) {}
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override;
-
-private:
-    HWND bar_;
 };
 
 }  // namespace launcher

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "launcher/form1.h"
-#include "launcher/form2.h"
-#include "launcher/form3.h"
+#include "launcher/windows/form1.h"
+#include "launcher/windows/form2.h"
+#include "launcher/windows/form3.h"
 #include "platform/bmp_file.h"
 #include "tests/forms/driver.h"
 #include "tests/launcher/launcher_fixture.h"
@@ -97,7 +97,7 @@ TEST_F(LauncherTest, WindowsAt144DpiScaleByOneAndAHalfWithCaptionsWhole) {
     dialog.Load();
     ExpectScaled(dialog, L"FORM2");
     dialog.Unload();
-    launcher::Form3 others;
+    launcher::Form3 others(form.CurrentSession());
     others.Load();
     ExpectScaled(others, L"FORM3");
     others.Unload();

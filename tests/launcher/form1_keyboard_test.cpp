@@ -2,9 +2,8 @@
 // button, Space, Enter and Alt+access key press it; its labels read as text and a link.
 #include <gtest/gtest.h>
 
-#include "launcher/form1.h"
-#include "launcher/globals.h"
-#include "launcher/messages.h"
+#include "launcher/windows/form1.h"
+#include "launcher/windows/messages.h"
 #include "tests/forms/driver.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -43,7 +42,7 @@ TEST_F(Form1Access, KeysReachTheToolButtons) {
         Keys(keys);
     }
     EXPECT_EQ((std::vector<std::wstring>{L"Form2", L"Form2", L"Form2"}), shown);
-    EXPECT_EQ(1, launcher::SelectedToolIndex);  // the last one, by its access key
+    EXPECT_EQ(1, form.SelectedToolIndex());  // the last one, by its access key
 }
 
 TEST_F(Form1Access, LabelsReadAsTextAndTheSiteLink) {

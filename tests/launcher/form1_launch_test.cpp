@@ -11,9 +11,8 @@
 #include <filesystem>
 
 #include "forms/screen_pointer.h"
-#include "launcher/form1.h"
-#include "launcher/globals.h"
-#include "launcher/guarded_run.h"
+#include "launcher/app/guarded_run.h"
+#include "launcher/windows/form1.h"
 #include "platform/log.h"
 #include "platform/text.h"
 #include "tests/launcher/launcher_fixture.h"
@@ -65,8 +64,8 @@ TEST_F(Launch, MatchingLocalVersionStartsAtOnceWithoutProbeOrDownload) {
 
     EXPECT_EQ((std::vector<std::wstring>{L"Form2"}), shown);
     EXPECT_EQ(1, form.GetCheckBox(L"Check1").Value());
-    EXPECT_EQ(1, launcher::SelectedToolIndex);
-    EXPECT_EQ(L"NorvelHelpdesk.exe", launcher::ToolExeName);
+    EXPECT_EQ(1, form.SelectedToolIndex());
+    EXPECT_EQ(L"NorvelHelpdesk.exe", form.ToolExeName());
     EXPECT_EQ(0, Count(primary, "HEAD", "NorvelHelpdesk.exe") + Count(primary, "GET", "NorvelHelpdesk.exe"));
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(form.hwnd(), starts[0].owner);
@@ -150,7 +149,7 @@ TEST_F(Launch, CancelledClauseDoesNothingUntilAccepted) {
     Press(L"qvButtons_H4");
     EXPECT_TRUE(starts.empty());
     EXPECT_EQ(0, form.GetCheckBox(L"Check1").Value());
-    EXPECT_EQ(L"", launcher::ToolExeName);
+    EXPECT_EQ(L"", form.ToolExeName());
 
     OnNextShow(Accept);
     Press(L"qvButtons_H4");

@@ -2,8 +2,7 @@
 // check, the per-user folder and the configuration download.
 #include <gtest/gtest.h>
 
-#include "launcher/form1.h"
-#include "launcher/globals.h"
+#include "launcher/windows/form1.h"
 #include "tests/launcher/launcher_fixture.h"
 
 using namespace launchertest;
@@ -37,9 +36,9 @@ TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
     form.Load();
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(L"norvelassist.ini", launcher::ConfigFileName);
+    EXPECT_EQ(ToolFolder() + L"\\norvelassist.ini", form.CurrentSession().configPath);
     ExpectServerChosen(form, primary);
-    EXPECT_EQ(ToolFolder(), launcher::LocalToolFolder);
+    EXPECT_EQ(ToolFolder(), form.CurrentSession().toolFolder);
     const EngineRequests engine = EngineRequestsPerDownload();
     EXPECT_EQ(2 + engine.heads, Count(primary, "HEAD", "norvelassist.ini"));
     EXPECT_EQ(engine.gets, Count(primary, "GET", "norvelassist.ini"));
@@ -88,13 +87,13 @@ TEST_F(StartUp, NeitherAnswersShowsBothMessagesInOrderAndTheFallbackEntries) {
     form.Load();
 
     EXPECT_EQ((std::vector<std::wstring>{kSiteUnreachable, kConfigUnreachable}), messages);
-    EXPECT_EQ(L"", launcher::ServerBaseUrl);
+    EXPECT_EQ(L"", form.CurrentSession().serverBaseUrl);
     EXPECT_EQ(fallback.HostAndPort(), form.GetLabel(L"Label2").Caption());
     EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"NorvelHelpdesk.exe", Tag(form, L"qvButtons_H4"));
     EXPECT_EQ(L"SOS", Caption(form, L"qvButtons_H1"));
     EXPECT_EQ(L"SplashtopSOS.exe", Tag(form, L"qvButtons_H1"));
-    EXPECT_EQ(ToolFolder(), launcher::LocalToolFolder);
+    EXPECT_EQ(ToolFolder(), form.CurrentSession().toolFolder);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(ToolFolder().c_str()));
     // All buttons stay enabled.
     for (const wchar_t* name : {L"qvButtons_H4", L"qvButtons_H1", L"qvButtons_H3"})
@@ -109,7 +108,7 @@ TEST_F(StartUp, ServerThatStopsAnsweringBeforeTheThirdProbe) {
     form.Load();
 
     EXPECT_EQ((std::vector<std::wstring>{kConfigUnreachable}), messages);
-    EXPECT_EQ(Base(primary), launcher::ServerBaseUrl);
+    EXPECT_EQ(Base(primary), form.CurrentSession().serverBaseUrl);
     EXPECT_EQ(L"HELP", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"SplashtopSOS.exe", Tag(form, L"qvButtons_H1"));
 }
@@ -120,7 +119,7 @@ TEST_F(StartUp, EmptyApplicationDataVariableStopsAfterItsMessage) {
     form.Load();
 
     EXPECT_EQ((std::vector<std::wstring>{kSiteUnreachable, kFolder}), messages);
-    EXPECT_EQ(L"\\Norvelassist", launcher::LocalToolFolder);
+    EXPECT_EQ(L"\\Norvelassist", form.CurrentSession().toolFolder);
     EXPECT_EQ(L"Iperius", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"SOS", Caption(form, L"qvButtons_H1"));
 }
@@ -240,7 +239,7 @@ TEST_F(ProductName, XpUsesAppdataOtherNamesLocalAppData) {
         launcher::Form1 form;
         form.Load();
         const std::wstring expected = (c.xp ? roaming.Path().wstring() : appData.Path().wstring()) + L"\\Norvelassist";
-        EXPECT_EQ(expected, launcher::LocalToolFolder);
+        EXPECT_EQ(expected, form.CurrentSession().toolFolder);
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((expected + L"\\norvelassist.ini").c_str()));
     }
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "forms/window_text.h"
-#include "launcher/form2.h"
+#include "launcher/windows/form2.h"
 #include "tests/launcher/launcher_fixture.h"
 
 using namespace launchertest;

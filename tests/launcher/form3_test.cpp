@@ -5,9 +5,8 @@
 #include <algorithm>
 
 #include "forms/window_text.h"
-#include "launcher/form1.h"
-#include "launcher/form3.h"
-#include "launcher/globals.h"
+#include "launcher/windows/form1.h"
+#include "launcher/windows/form3.h"
 #include "platform/high_contrast.h"
 #include "tests/launcher/launcher_fixture.h"
 
@@ -26,7 +25,7 @@ std::string Config34() {
 
 class Alternatives : public LauncherTest {
 protected:
-    // Start-up through the main window, so the globals are what the program has.
+    // Start-up through the main window, so the session is what the program has.
     void StartWith(const std::string& ini) {
         ServeConfig(primary, ini);
         main.Load();
@@ -36,7 +35,7 @@ protected:
 
 TEST_F(Alternatives, SectionsThreeAndFourOnlyGiveTwoNamesAndSixEmptyLines) {
     StartWith(Config34());
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     EXPECT_EQ(L"Assistenze Alternative", forms::WindowText(form.hwnd()));
     auto& names = form.GetListBox(L"List1");
@@ -60,7 +59,7 @@ TEST_F(Alternatives, SectionsThreeAndFourOnlyGiveTwoNamesAndSixEmptyLines) {
 TEST_F(Alternatives, PinOfTheSelectedSectionDecidesWhatIsKeptAndStarted) {
     const std::string tool = DemoTool("NorvelTeleassistenza");
     StartWith(Config34() + "sha256=" + DemoPin("NorvelTeleassistenza") + "\r\n");
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     form.GetListBox(L"List1").SetListIndex(1);
     for (const std::string& served : {tool + "x", tool}) {
@@ -78,7 +77,7 @@ TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
     StartWith(Config34());
     const std::string tool = DemoTool("NorvelTeleassistenza");
     primary.Serve(std::string(kAssist) + "NorvelTeleassistenza.exe", HttpResponse::Trickle(tool, 8192, 2));
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     form.GetListBox(L"List1").SetListIndex(1);
     // What the main window shows since its configuration download.
@@ -126,9 +125,10 @@ TEST_F(Alternatives, LineOneDownloadsSectionFoursToolWithItsOwnProgress) {
 
 TEST_F(Alternatives, WithoutAServerEveryDownloadSaysTheFileIsMissing) {
     StartWith(Config34());
-    launcher::Form3 form;
+    launcher::Session noServer = main.CurrentSession();
+    noServer.serverBaseUrl.clear();
+    launcher::Form3 form(noServer);
     form.Load();
-    launcher::ServerBaseUrl.clear();
     messages.clear();
     form.GetListBox(L"List1").SetListIndex(0);
     ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
@@ -138,7 +138,7 @@ TEST_F(Alternatives, WithoutAServerEveryDownloadSaysTheFileIsMissing) {
 
 TEST_F(Alternatives, NoLineOrAnEmptyLineIsRefusedWithoutARequest) {
     StartWith(Config34());
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     primary.ClearRequests();
     ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());  // nothing selected
@@ -152,7 +152,7 @@ TEST_F(Alternatives, NoLineOrAnEmptyLineIsRefusedWithoutARequest) {
 TEST_F(Alternatives, PathInTheConfigurationIsRefused) {
     StartWith(Config34() + "[5]\r\nnome=Evil\r\neseguibile=..\\evil.exe\r\n");
     primary.Serve("/cms/images/stories/evil.exe", "evil");
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     primary.ClearRequests();
     form.GetListBox(L"List1").SetListIndex(2);
@@ -168,7 +168,7 @@ TEST_F(Alternatives, DownloadPressDuringATransferIsIgnored) {
     StartWith(Config34());
     const std::string tool = DemoTool("NorvelRapido");
     primary.Serve(std::string(kAssist) + "NorvelRapido.exe", HttpResponse::Trickle(tool, 4096, 5));
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     form.GetListBox(L"List1").SetListIndex(0);
     int pressed = 0;
@@ -192,7 +192,7 @@ TEST_F(Alternatives, DownloadPressDuringATransferIsIgnored) {
 // In high contrast the window's background is the window colour, not its blue.
 TEST_F(Alternatives, HighContrastPaintsTheWindowColour) {
     StartWith(Config34());
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     platform::WindowDC screen(nullptr);
     platform::MemoryDC dc(::CreateCompatibleDC(screen.get()));
@@ -208,7 +208,7 @@ TEST_F(Alternatives, HighContrastPaintsTheWindowColour) {
 
 TEST_F(Alternatives, AnnullaUnloadsTheWindow) {
     StartWith(Config34());
-    launcher::Form3 form;
+    launcher::Form3 form(main.CurrentSession());
     form.Load();
     ClickWindow(form.GetButton(L"qvButtons_H1").Handle());
     EXPECT_FALSE(form.IsLoaded());

@@ -3,9 +3,8 @@
 // trusts, passed over for the fallback.
 #include <gtest/gtest.h>
 
-#include "launcher/deployment.h"
-#include "launcher/form1.h"
-#include "launcher/globals.h"
+#include "launcher/app/deployment.h"
+#include "launcher/windows/form1.h"
 #include "tests/launcher/launcher_fixture.h"
 #include "tests/support/tls_front.h"
 
@@ -32,7 +31,8 @@ TEST_F(Https, PrimaryOnTlsGivesTheWindowItsConfigurationAndTool) {
     form.Load();
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(L"https://" + front.TrustedHost() + L"/cms/images/stories/assistenza/", launcher::ServerBaseUrl);
+    EXPECT_EQ(L"https://" + front.TrustedHost() + L"/cms/images/stories/assistenza/",
+              form.CurrentSession().serverBaseUrl);
     EXPECT_EQ(front.TrustedHost(), form.GetLabel(L"Label2").Caption());
     EXPECT_EQ(L"Helpdesk", form.GetButton(L"qvButtons_H4").Caption());
     EXPECT_EQ(0, fallback.CountRequests());

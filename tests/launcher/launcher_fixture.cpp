@@ -1,12 +1,12 @@
 #include "tests/launcher/launcher_fixture.h"
 
-#include "launcher/deployment.h"
-#include "launcher/globals.h"
-#include "launcher/register_controls.h"
-#include "launcher/tool_fetch.h"
+#include "launcher/app/deployment.h"
+#include "launcher/tools/tool_fetch.h"
+#include "launcher/windows/form1.h"
+#include "launcher/windows/register_controls.h"
+#include "platform/log.h"
 #include "platform/pending_messages.h"
 #include "services/download.h"
-#include "platform/log.h"
 
 namespace launchertest {
 
@@ -14,11 +14,6 @@ LauncherTest::LauncherTest() {
     static bool registered = (launcher::RegisterControls(), true);
     (void)registered;
     launcher::SetDeployment({primary.HostAndPort(), fallback.HostAndPort()});
-    launcher::ConfigFileName.clear();
-    launcher::ServerBaseUrl.clear();
-    launcher::LocalToolFolder.clear();
-    launcher::SelectedToolIndex = 0;
-    launcher::ToolExeName.clear();
     platform::SetLogFolder(L"");  // each start logs into its own tool folder
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", appData.Path().wstring().c_str());
     ::SetEnvironmentVariableW(L"Appdata", appData.Path().wstring().c_str());
@@ -64,8 +59,8 @@ std::wstring LauncherTest::Base(const testsupport::HttpServer& server) const {
     return L"http://" + server.HostAndPort() + L"/cms/images/stories/assistenza/";
 }
 
-void LauncherTest::ExpectServerChosen(forms::Form& form, const testsupport::HttpServer& server) const {
-    EXPECT_EQ(Base(server), launcher::ServerBaseUrl);
+void LauncherTest::ExpectServerChosen(launcher::Form1& form, const testsupport::HttpServer& server) const {
+    EXPECT_EQ(Base(server), form.CurrentSession().serverBaseUrl);
     EXPECT_EQ(server.HostAndPort(), form.GetLabel(L"Label2").Caption());
 }
 

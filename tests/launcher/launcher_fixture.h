@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "launcher/shell_open.h"
+#include "launcher/tools/shell_open.h"
+#include "launcher/windows/form1.h"
 #include "platform/message_box.h"
 #include "tests/support/http_server.h"
 #include "tests/support/temp_folder.h"
@@ -36,10 +37,10 @@ protected:
     void ServeConfig(testsupport::HttpServer& server, const std::string& ini);
     // Requests for a file whose path ends with `name` ("norvelassist.ini").
     int Count(const testsupport::HttpServer& server, const std::string& method, const std::string& name) const;
-    std::wstring ToolFolder() const;  // the expected LocalToolFolder
+    std::wstring ToolFolder() const;  // the expected tool folder
     std::wstring Base(const testsupport::HttpServer& server) const;
-    // The start-up chose `server`: ServerBaseUrl is its base and Label2 shows its host.
-    void ExpectServerChosen(forms::Form& form, const testsupport::HttpServer& server) const;
+    // The start-up chose `server`: the session's server is its base and Label2 shows its host.
+    void ExpectServerChosen(launcher::Form1& form, const testsupport::HttpServer& server) const;
 
     // What the next showings of a form do (in order); a form shown with nothing
     // queued is unloaded at once (counted as a showing).

@@ -3,7 +3,7 @@
 // in place of the configuration, and part files a killed download left behind.
 #include <gtest/gtest.h>
 
-#include "launcher/form1.h"
+#include "launcher/windows/form1.h"
 #include "platform/log.h"
 #include "platform/text.h"
 #include "tests/launcher/launcher_fixture.h"

@@ -69,11 +69,9 @@ TEST_F(Download, TenThousandBytesArriveInFourKilobyteReads) {
     const std::string body = testsupport::PatternBytes(0, 10000);
     server.Serve("/f/tool.exe", body);
     Run("/f/tool.exe");
-    EXPECT_EQ(progress.Texts(), (std::vector<std::wstring>{L"41%", L"82%", L"100%", L"100%"}));
-    ASSERT_EQ(progress.updates.size(), 4u);
-    EXPECT_EQ(progress.updates[0].fillTwips, 41 * 56);
-    EXPECT_EQ(progress.updates[1].fillTwips, 82 * 56);
-    EXPECT_EQ(progress.updates.back().fillTwips, 5600);
+    // Every read is reported, the last one (of 0 bytes) included.
+    EXPECT_EQ(progress.Percents(), (std::vector<int>{41, 82, 100, 100}));
+    EXPECT_EQ(progress.Bytes(), (std::vector<std::int64_t>{4096, 8192, 10000, 10000}));
     EXPECT_EQ(TargetBytes(), body);
     ExpectOnlyTargetLeft(true);
 }
@@ -109,7 +107,7 @@ TEST_F(Download, TrickledBodyArrivesWhole) {
     Run("/f/tool.exe");
     EXPECT_EQ(TargetBytes(), body);
     ASSERT_FALSE(progress.updates.empty());
-    EXPECT_EQ(progress.updates.back().text, L"100%");
+    EXPECT_EQ(progress.updates.back().percent, 100);
 }
 
 TEST_F(Download, NoContentLengthTouchesNothing) {
@@ -180,8 +178,7 @@ TEST_F(Download, TransferLongerThanTheAnnouncedSizeIsKeptAndShownPastFullScale) 
     server.ServeSequence("/f/tool.exe", {before, after});
     Run("/f/tool.exe");
     EXPECT_EQ(TargetBytes(), after.body);
-    EXPECT_EQ(progress.Texts(), (std::vector<std::wstring>{L"82%", L"164%", L"200%", L"200%"}));
-    EXPECT_EQ(progress.updates.back().fillTwips, 200 * 56);
+    EXPECT_EQ(progress.Percents(), (std::vector<int>{82, 164, 200, 200}));
 }
 
 TEST_F(Download, BodyLongerThanItsHeaderEndsAtTheAnnouncedLength) {
@@ -209,8 +206,7 @@ TEST_F(Download, ZeroContentLengthCreatesAnEmptyFileAndShowsFullScale) {
     ASSERT_TRUE(std::filesystem::exists(folder.Path() / L"empty.ini"));
     EXPECT_EQ(std::filesystem::file_size(folder.Path() / L"empty.ini"), 0u);
     ASSERT_FALSE(progress.updates.empty());
-    EXPECT_EQ(progress.updates.back().text, L"100%");
-    EXPECT_EQ(progress.updates.back().fillTwips, 5600);
+    EXPECT_EQ(progress.updates.back().percent, 100);
 
     WriteWholeFile(folder.Path() / L"tool.exe", "old");
     Run("/f/empty.ini");
@@ -311,77 +307,16 @@ TEST_F(Download, WorksWithoutADisplay) {
     EXPECT_EQ(TargetBytes(), std::string(5000, 'q'));
 }
 
-// Messages posted to a window before the transfer are dispatched by the engine
-// between chunks, after the first progress update.
-struct PumpProbe {
-    ProgressRecorder* progress = nullptr;
-    int seenAfterUpdates = -1;
-};
-PumpProbe* g_probe = nullptr;
-
-LRESULT CALLBACK ProbeWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_APP + 7 && g_probe) g_probe->seenAfterUpdates = static_cast<int>(g_probe->progress->updates.size());
-    return ::DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-platform::Window MakeProbeWindow() {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ProbeWindowProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"NorvelDownloadProbe";
-    ::RegisterClassW(&wc);
-    return platform::Window(::CreateWindowW(L"NorvelDownloadProbe", L"probe", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                                            nullptr, nullptr, wc.hInstance, nullptr));
-}
-
-TEST_F(Download, ProcessesPendingWindowMessagesAfterTheFirstChunk) {
-    platform::Window window = MakeProbeWindow();
-    ASSERT_TRUE(window);
-    PumpProbe probe{&progress};
-    g_probe = &probe;
-    ::PostMessageW(window.get(), WM_APP + 7, 0, 0);
-    server.Serve("/f/tool.exe", std::string(10000, 'm'));
-    Run("/f/tool.exe");
-    g_probe = nullptr;
-    EXPECT_EQ(probe.seenAfterUpdates, 1);
-}
-
-// Posts the probe message when it is shown the last update of a 10000-byte transfer
-// (the fourth): the engine must dispatch it before it returns.
-class PostingRecorder : public ProgressRecorder {
-public:
-    explicit PostingRecorder(HWND window) : window_(window) {}
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
-        ProgressRecorder::ShowProgress(fillWidthTwips, percentText);
-        if (updates.size() == 4) ::PostMessageW(window_, WM_APP + 7, 0, 0);
-    }
-
-private:
-    HWND window_;
-};
-
-TEST_F(Download, ProcessesPendingWindowMessagesAfterTheLastChunk) {
-    platform::Window window = MakeProbeWindow();
-    ASSERT_TRUE(window);
-    PostingRecorder posting(window.get());
-    PumpProbe probe{&posting};
-    g_probe = &probe;
-    server.Serve("/f/tool.exe", std::string(10000, 'm'));
-    services::DownloadFile(server.Url("/f/tool.exe"), Target(), &posting);
-    g_probe = nullptr;
-    EXPECT_EQ(probe.seenAfterUpdates, 4);
-}
-
 }  // namespace
 
 namespace {
 
-// A display that starts a second transfer of the same file from inside the
-// first one's message processing, as a second click on a tool button would.
-class ReenteringDisplay : public services::ProgressDisplay {
+// A sink that starts a second transfer of the same file from inside the first one's
+// progress report, as a second launch of the same tool would.
+class ReenteringDisplay : public services::ProgressSink {
 public:
     ReenteringDisplay(std::wstring url, std::wstring target) : url_(std::move(url)), target_(std::move(target)) {}
-    void ShowProgress(int, const std::wstring&) override {
+    void OnProgress(std::int64_t, int) override {
         if (entered_) return;
         entered_ = true;
         services::DownloadFile(url_, target_, &inner);

@@ -15,16 +15,16 @@
 namespace {
 
 // Counts updates instead of keeping half a million of them.
-class ProgressCheck : public services::ProgressDisplay {
+class ProgressCheck : public services::ProgressSink {
 public:
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
-        const int percent = std::stoi(percentText);
-        if (percent < last || fillWidthTwips != percent * 56 || percentText != std::to_wstring(percent) + L"%")
-            ++wrong;
+    void OnProgress(std::int64_t bytes, int percent) override {
+        if (percent < last || bytes < lastBytes) ++wrong;
         last = percent;
+        lastBytes = bytes;
         ++count;
     }
     int last = 0;
+    std::int64_t lastBytes = 0;
     long long count = 0;
     long long wrong = 0;
 };
@@ -54,6 +54,7 @@ TEST(LargeDownload, PastTwoGibibytes) {
     EXPECT_EQ(static_cast<std::int64_t>(std::filesystem::file_size(target)), size);
     EXPECT_EQ(progress.wrong, 0);
     EXPECT_EQ(progress.last, 100);
+    EXPECT_EQ(progress.lastBytes, size);
     EXPECT_EQ(progress.count, (size + 4095) / 4096 + 1);  // every chunk, then the read of 0 bytes
     for (const std::int64_t at : {0LL, (1LL << 31) - 5000, (1LL << 31) - 1, size - 4000}) {
         const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(8192, size - at));

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "services/http_request.h"
+#include "services/folder.h"
 #include "services/probe.h"
 #include "tests/support/http_server.h"
 #include "tests/support/scoped_deadlines.h"

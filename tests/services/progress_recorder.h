@@ -1,25 +1,28 @@
-// A progress display that remembers every update it is given.
+// A progress sink that remembers every report it is given.
 #pragma once
 
-#include <string>
+#include <cstdint>
 #include <vector>
 
 #include "services/download.h"
 
 struct ProgressUpdate {
-    int fillTwips;
-    std::wstring text;
+    std::int64_t bytes;
+    int percent;
 };
 
-class ProgressRecorder : public services::ProgressDisplay {
+class ProgressRecorder : public services::ProgressSink {
 public:
-    void ShowProgress(int fillWidthTwips, const std::wstring& percentText) override {
-        updates.push_back({fillWidthTwips, percentText});
+    void OnProgress(std::int64_t receivedBytes, int percent) override { updates.push_back({receivedBytes, percent}); }
+    std::vector<int> Percents() const {
+        std::vector<int> percents;
+        for (const auto& u : updates) percents.push_back(u.percent);
+        return percents;
     }
-    std::vector<std::wstring> Texts() const {
-        std::vector<std::wstring> texts;
-        for (const auto& u : updates) texts.push_back(u.text);
-        return texts;
+    std::vector<std::int64_t> Bytes() const {
+        std::vector<std::int64_t> bytes;
+        for (const auto& u : updates) bytes.push_back(u.bytes);
+        return bytes;
     }
     std::vector<ProgressUpdate> updates;
 };

@@ -104,7 +104,7 @@ TEST(ReadFileVersion, NoVersionResourceGivesAnEmptyRecordAndNoBox) {
     EXPECT_EQ(r.FileVersion, L"");  // equals an empty "versione" of the configuration
     std::wstring failure;
     EXPECT_FALSE(services::ReadFixedFileInfo(Fixture(L"ver_none"), &failure));
-    EXPECT_EQ(L"No version information available", failure);
+    EXPECT_EQ(L"nessuna informazione di versione", failure);
     EXPECT_TRUE(log.texts.empty());
 }
 

@@ -1,7 +1,7 @@
 // Shorter request deadlines for the scope of a test, and the old ones back after it.
 #pragma once
 
-#include "services/http_request.h"
+#include "services/request_deadlines.h"
 
 namespace testsupport {
 
