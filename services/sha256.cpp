@@ -67,13 +67,19 @@ void Sha256::Add(const void* data, std::size_t size) {
     }
 }
 
-std::wstring Sha256::HexDigest() {
-    UCHAR digest[32];
-    if (failed_ || !BCRYPT_SUCCESS(TheCng().finishHash(hash_, digest, sizeof(digest), 0))) return {};
+std::optional<std::array<unsigned char, 32>> Sha256::Digest() {
+    std::array<unsigned char, 32> digest;
+    if (failed_ || !BCRYPT_SUCCESS(TheCng().finishHash(hash_, digest.data(), digest.size(), 0))) return std::nullopt;
     failed_ = true;  // a finished hash takes no more data
+    return digest;
+}
+
+std::wstring Sha256::HexDigest() {
+    const auto digest = Digest();
+    if (!digest) return {};
     static constexpr wchar_t kHex[] = L"0123456789abcdef";
     std::wstring text;
-    for (UCHAR b : digest) {
+    for (unsigned char b : *digest) {
         text += kHex[b >> 4];
         text += kHex[b & 15];
     }

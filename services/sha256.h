@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <bcrypt.h>
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,9 @@ public:
     Sha256& operator=(const Sha256&) = delete;
 
     void Add(const void* data, std::size_t size);
+    // The digest of everything added, as its 32 bytes; none when the platform could
+    // not hash. Call it (or HexDigest) once.
+    std::optional<std::array<unsigned char, 32>> Digest();
     // The digest of everything added, as 64 lower-case hex digits; "" when the
     // platform could not hash. Call it once.
     std::wstring HexDigest();
