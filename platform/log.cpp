@@ -29,7 +29,7 @@ std::string Stamped(const std::wstring& text) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04u-%02u-%02u %02u:%02u:%02u.%03u ", t.wYear, t.wMonth, t.wDay, t.wHour,
                   t.wMinute, t.wSecond, t.wMilliseconds);
-    return stamp + platform::ToUtf8(text) + "\r\n";
+    return stamp + platform::ToUtf8(EscapedForLog(text)) + "\r\n";
 }
 
 File OpenForAppending(const std::wstring& path) {
@@ -115,6 +115,21 @@ void SetLogFolder(const std::wstring& folder) {
 }
 
 void FlushLog() { WriteQueued(); }
+
+std::wstring EscapedForLog(std::wstring_view text) {
+    std::wstring escaped;
+    escaped.reserve(text.size());
+    for (const wchar_t c : text) {
+        if (!IsHiddenCharacter(c)) {
+            escaped += c;
+            continue;
+        }
+        wchar_t code[8];
+        std::swprintf(code, 8, L"\\u%04X", static_cast<unsigned>(c));
+        escaped += code;
+    }
+    return escaped;
+}
 
 std::wstring ErrorText(unsigned long code) { return L"(errore " + std::to_wstring(code) + L")"; }
 

@@ -8,12 +8,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 inline constexpr std::uint64_t kLogLimitBytes = 256 * 1024;
 
-// Adds a line (from any thread). The file is written on a thread of the pool: the
+// `text` with every hidden character (text.h: IsHiddenCharacter) written as \uXXXX,
+// so that no text from outside can end a line of the log or turn it around.
+std::wstring EscapedForLog(std::wstring_view text);
+
+// Adds a line (from any thread), escaped. The file is written on a thread of the pool: the
 // caller never waits for it.
 void Log(const std::wstring& text);
 // Writes every line logged so far before it returns (the tests; the program's end).

@@ -42,4 +42,13 @@ bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
            CSTR_EQUAL;
 }
 
+bool IsHiddenCharacter(wchar_t c) {
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
+    if (c == 0x00AD || c == 0x061C || c == 0x180E || c == 0xFEFF) return true;
+    if (c >= 0x200B && c <= 0x200F) return true;  // zero-width characters and direction marks
+    if (c >= 0x2028 && c <= 0x202E) return true;  // separators, embeddings, overrides
+    if (c >= 0x2060 && c <= 0x206F) return true;  // word joiner, invisible operators, isolates
+    return c >= 0xFFF9 && c <= 0xFFFB;            // interlinear annotation
+}
+
 }  // namespace platform

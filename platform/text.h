@@ -21,4 +21,10 @@ std::wstring ToUpper(std::wstring_view text);
 // Equal but for letter case (ordinal, as property names and keys are compared).
 bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b);
 
+// True for a character that changes how text reads or where a line ends without
+// being seen: C0 and C1 controls, DEL, the line and paragraph separators, and the
+// format characters (bidirectional embeddings, overrides and isolates such as
+// U+202E, zero-width characters, the byte-order mark, the soft hyphen).
+bool IsHiddenCharacter(wchar_t c);
+
 }  // namespace platform

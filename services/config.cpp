@@ -15,19 +15,6 @@ constexpr std::size_t kMaxChars = 254;
 // as empty.
 constexpr DWORD kMaxFileBytes = 1 << 20;
 
-std::vector<ProfileSection> LoadProfile(const std::wstring& fileName) {
-    platform::File file(::CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxFileBytes) return {};
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!bytes.empty() && !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return {};
-    bytes.resize(read);
-    return ParseProfile(DecodeProfileText(bytes));
-}
-
 std::wstring WithoutQuotes(const std::wstring& value) {
     if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') && value.back() == value.front())
         return value.substr(1, value.size() - 2);
@@ -43,15 +30,50 @@ const ProfileEntry* Find(const std::vector<ProfileSection>& profile, const std::
 
 }  // namespace
 
-std::wstring ReadIni(const std::wstring& fileName, const std::wstring& section, const std::wstring& key) {
-    const std::vector<ProfileSection> profile = LoadProfile(fileName);
-    const ProfileEntry* entry = Find(profile, section, key);
+std::optional<std::string> ReadFileBytes(const std::wstring& fileName, std::size_t limit) {
+    platform::File file(::CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file || !::GetFileSizeEx(file.get(), &size) || static_cast<std::uint64_t>(size.QuadPart) > limit)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    if (!bytes.empty() && !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        return std::nullopt;
+    bytes.resize(read);
+    return bytes;
+}
+
+IniFile IniFile::Load(const std::wstring& fileName) {
+    const std::optional<std::string> bytes = ReadFileBytes(fileName, kMaxFileBytes);
+    return bytes ? FromBytes(*bytes) : IniFile();
+}
+
+IniFile IniFile::FromBytes(const std::string& bytes) {
+    IniFile file;
+    file.profile_ = ParseProfile(DecodeProfileText(bytes));
+    return file;
+}
+
+std::wstring IniFile::Read(const std::wstring& section, const std::wstring& key) const {
+    const ProfileEntry* entry = Find(profile_, section, key);
     if (!entry || !entry->value) return {};
     return WithoutQuotes(*entry->value).substr(0, kMaxChars);
 }
 
+bool IniFile::Has(const std::wstring& section, const std::wstring& key) const {
+    const ProfileEntry* entry = Find(profile_, section, key);
+    return entry && entry->value;
+}
+
+std::wstring ReadIni(const std::wstring& fileName, const std::wstring& section, const std::wstring& key) {
+    return IniFile::Load(fileName).Read(section, key);
+}
+
 std::wstring ReadIniSection(const std::wstring& fileName, const std::wstring& section) {
-    const std::vector<ProfileSection> profile = LoadProfile(fileName);
+    const std::optional<std::string> bytes = ReadFileBytes(fileName, kMaxFileBytes);
+    const std::vector<ProfileSection> profile =
+        bytes ? ParseProfile(DecodeProfileText(*bytes)) : std::vector<ProfileSection>{};
     const ProfileSection* found = FindProfileSection(profile, section);
     std::wstring entries;
     if (!found) return entries;
@@ -65,9 +87,7 @@ std::wstring ReadIniSection(const std::wstring& fileName, const std::wstring& se
 }
 
 bool HasIniKey(const std::wstring& fileName, const std::wstring& section, const std::wstring& key) {
-    const std::vector<ProfileSection> profile = LoadProfile(fileName);
-    const ProfileEntry* entry = Find(profile, section, key);
-    return entry && entry->value;
+    return IniFile::Load(fileName).Has(section, key);
 }
 
 }  // namespace services

@@ -1,9 +1,7 @@
 #include "services/config_signature.h"
 
-#include <windows.h>
-
-#include "platform/handles.h"
 #include "services/base64.h"
+#include "services/config.h"
 #include "services/sha256.h"
 
 namespace services {
@@ -87,20 +85,9 @@ SignatureCheck CheckConfigSignature(const std::string& fileBytes, const std::vec
 }
 
 SignatureCheck CheckConfigSignatureFile(const std::wstring& path, const std::vector<EcdsaP256Key>& keys) {
-    platform::File file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return Absent(L"file non leggibile (errore " + std::to_wstring(::GetLastError()) + L")");
-    // One byte past the limit is enough to tell a file that is too large.
-    std::string bytes(kConfigSizeLimit + 1, '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        DWORD read = 0;
-        if (!::ReadFile(file.get(), bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read, nullptr))
-            return Absent(L"file non leggibile (errore " + std::to_wstring(::GetLastError()) + L")");
-        if (read == 0) break;
-        filled += read;
-    }
-    bytes.resize(filled);
-    return CheckConfigSignature(bytes, keys);
+    const std::optional<std::string> bytes = ReadFileBytes(path, kConfigSizeLimit);
+    if (!bytes) return Absent(L"file illeggibile o oltre 1 MiB");
+    return CheckConfigSignature(*bytes, keys);
 }
 
 }  // namespace services

@@ -69,8 +69,8 @@ struct SignatureCheck {
 // platform (CNG missing, a key it refuses); the caller logs the outcome.
 SignatureCheck CheckConfigSignature(const std::string& fileBytes, const std::vector<EcdsaP256Key>& keys);
 
-// The same for a file on disk; a file over kConfigSizeLimit is not read beyond it,
-// and a file that cannot be read is absent with the Windows error in `detail`.
+// The same for a file on disk; a file that cannot be read or is over
+// kConfigSizeLimit is absent.
 SignatureCheck CheckConfigSignatureFile(const std::wstring& path, const std::vector<EcdsaP256Key>& keys);
 
 }  // namespace services

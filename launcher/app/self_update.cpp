@@ -40,12 +40,11 @@ void DeleteLogged(const std::wstring& file) {
 
 }  // namespace
 
-std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config) {
+std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config) {
     const std::wstring section = L"norvelassist";
-    UpdateOffer offer{services::ReadIni(config, section, L"versione"),
-                      services::ReadIni(config, section, L"eseguibile"), ReadToolTrust(config, section)};
-    if (!IsPlainFileName(offer.exeName) || (offer.trust.sha256Pin.empty() && offer.trust.publishers.empty()))
-        return std::nullopt;
+    UpdateOffer offer{config.Read(section, L"versione"), config.Read(section, L"eseguibile"),
+                      ReadToolTrust(config, section)};
+    if (!IsPlainFileName(offer.exeName) || !offer.trust.Given()) return std::nullopt;
     return offer;
 }
 

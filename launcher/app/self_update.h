@@ -10,6 +10,7 @@
 #include "launcher/app/app_version.h"
 #include "launcher/tools/tool_start.h"
 #include "platform/cancel_event.h"
+#include "services/config.h"
 #include "services/download.h"
 
 namespace launcher {
@@ -22,7 +23,7 @@ struct UpdateOffer {
 
 // The offer section "norvelassist" of the configuration makes, if any: "eseguibile"
 // a plain file name and at least one of "sha256" and "firmatario".
-std::optional<UpdateOffer> ReadUpdateOffer(const std::wstring& config);
+std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config);
 
 // The name the running program is moved to while its successor takes its place:
 // the same path + ".old".

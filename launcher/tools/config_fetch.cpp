@@ -4,6 +4,7 @@
 
 #include "launcher/app/app_version.h"
 #include "launcher/app/per_user_folder.h"
+#include "launcher/tools/config_trust.h"
 #include "launcher/tools/plain_file.h"
 #include "platform/log.h"
 #include "services/config.h"
@@ -24,9 +25,12 @@ private:
     ConfigFetch& fetch_;
 };
 
-}  // namespace
+// The local copy, when there is one and it is believed.
+std::optional<Configuration> LoadLocalCopy(const std::wstring& path) {
+    return IsPlainFile(path) ? LoadConfiguration(path) : std::nullopt;
+}
 
-bool IsConfiguration(const std::wstring& file) { return services::HasIniKey(file, L"norvelassist", L"versione"); }
+}  // namespace
 
 ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel) {
     ConfigFetch fetch;
@@ -44,12 +48,15 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     platform::Log(session.serverBaseUrl.empty() ? L"nessun server risponde"
                                                 : L"server scelto: " + session.serverBaseUrl);
 
-    session.toolFolder = EnvironmentValue(AppDataVariableFor(ReadProductName())) + L"\\Norvelassist";
-    session.configPath = session.toolFolder + L"\\" + kConfigFileName;
-    if (session.toolFolder == L"\\Norvelassist") {
+    // Without the user's data folder there is no tool folder: "\\Norvelassist" alone
+    // would be a folder at the drive's root, which any user may have made.
+    const std::wstring dataFolder = EnvironmentValue(AppDataVariableFor(ReadProductName()));
+    if (dataFolder.empty()) {
         platform::Log(L"cartella dei dati dell'utente sconosciuta");
         return fetch;
     }
+    session.toolFolder = dataFolder + L"\\Norvelassist";
+    session.configPath = session.toolFolder + L"\\" + kConfigFileName;
     fetch.folderReady = services::MakeFolderIfMissing(session.toolFolder);
     if (!fetch.folderReady) {
         const DWORD error = ::GetLastError();
@@ -58,34 +65,40 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     }
     platform::SetLogFolder(session.toolFolder);
     services::RemoveLeftoverPartFiles(session.toolFolder);
+    if (ConfigKeys().empty()) platform::Log(L"configurazione non firmata: il programma non ha chiavi per verificarla");
 
     // No server, no probe: the URL would then start with the bare file name.
     configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
     if (session.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
     const std::wstring& localConfig = session.configPath;
+    // The series a new file must reach is the believed local copy's.
+    const std::optional<Configuration> before = LoadLocalCopy(localConfig);
+    const std::uint64_t localSerie = before ? before->serie : 0;
     LastProgress progress(fetch);
     services::DownloadChecks checks;
-    checks.accept = IsConfiguration;
+    checks.accept = [localSerie](const std::wstring& file) { return AcceptDownloadedConfiguration(file, localSerie); };
     checks.boundWhole = true;
     checks.cancel = cancel;
-    services::DownloadFile(configUrl, localConfig, &progress, checks);
-    // A failed download, or a page that is no configuration (a captive portal's),
-    // leaves an earlier copy as it was; without one there is no configuration.
-    fetch.configured = IsPlainFile(localConfig);
+    const bool replaced = services::DownloadFile(configUrl, localConfig, &progress, checks);
+    // A failed or refused download (a captive portal's page, a file not signed right,
+    // an older one) leaves an earlier copy as it was; without a believed one there is
+    // no configuration.
+    const std::optional<Configuration> config = replaced ? LoadLocalCopy(localConfig) : before;
+    fetch.configured = config.has_value();
     if (!fetch.configured) {
         platform::Log(L"nessuna configurazione");
         return fetch;
     }
     for (int i = 0; i < 2; ++i) {
         const std::wstring section = std::to_wstring(i + 1);
-        fetch.toolNames[i] = services::ReadIni(localConfig, section, L"nome");
-        fetch.toolExes[i] = services::ReadIni(localConfig, section, L"eseguibile");
+        fetch.toolNames[i] = config->ini.Read(section, L"nome");
+        fetch.toolExes[i] = config->ini.Read(section, L"eseguibile");
     }
-    const std::wstring announced = services::ReadIni(localConfig, L"norvelassist", L"versione");
+    const std::wstring announced = config->ini.Read(L"norvelassist", L"versione");
     fetch.obsolete = announced != AppVersionText();
     platform::Log(L"configurazione letta: versione annunciata " + announced + L", strumenti \"" + fetch.toolNames[0] +
                   L"\" (" + fetch.toolExes[0] + L") e \"" + fetch.toolNames[1] + L"\" (" + fetch.toolExes[1] + L")");
-    if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath())) fetch.update = ReadUpdateOffer(localConfig);
+    if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath())) fetch.update = ReadUpdateOffer(config->ini);
     return fetch;
 }
 

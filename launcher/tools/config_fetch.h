@@ -15,12 +15,12 @@
 namespace launcher {
 
 struct ConfigFetch {
-    // The server that answered ("" when neither did) and the tool folder ("\Norvelassist"
-    // alone when the data folder is unknown), with its configuration path.
+    // The server that answered ("" when neither did) and the tool folder with its
+    // configuration path (both "" when the user's data folder is unknown).
     Session session;
     std::wstring shownHost;      // the configured host Label2 shows
     bool folderReady = false;    // the tool folder exists (made when it was missing)
-    bool configured = false;     // the configuration file is in the tool folder
+    bool configured = false;     // a configuration the launcher believes is in the tool folder
     // Read from it when configured: the "nome" and "eseguibile" of sections "1" and
     // "2", and whether "versione" of section "norvelassist" differs from this
     // program's version (major.minor.build, compared exactly).
@@ -33,19 +33,16 @@ struct ConfigFetch {
     std::optional<int> lastPercent;
 };
 
-// True when the file is a configuration: it has section "norvelassist" with a key
-// "versione". A network's own page served in its place (a hotel's or airport's
-// portal answers every request with one) is not.
-bool IsConfiguration(const std::wstring& file);
-
 // In this order: HEAD of the configuration on the primary server, then on the
 // fallback when the primary does not answer 200; the tool folder from the
 // environment, made when missing (the fetch ends there when the data folder is
-// unknown or the folder cannot be made), and the part files a killed download left there removed; HEAD again on
-// the server that answered, and when that answers 200 the configuration downloaded
-// into the tool folder. Each HEAD ends within the request deadline, the download
-// within the transfer deadline. A failed download, or one that is no configuration,
-// leaves an earlier copy in place, which then counts as the configuration and is read.
+// unknown or the folder cannot be made), and the part files a killed download left
+// there removed; HEAD again on the server that answered, and when that answers 200
+// the configuration downloaded into the tool folder, replacing the local copy only
+// when AcceptDownloadedConfiguration takes it. Each HEAD ends within the request
+// deadline, the download within the transfer deadline. A failed or refused download
+// leaves an earlier copy in place, which then counts as the configuration and is
+// read when the launcher believes it (config_trust.h).
 // A set `cancel` ends the requests at once (the program is ending).
 ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel = nullptr);
 

@@ -12,9 +12,9 @@ ShellOpenSink& Sink() {
 
 }  // namespace
 
-bool ShellOpen(HWND owner, const std::wstring& file, int show) {
+bool ShellOpen(HWND owner, const std::wstring& file, int show, const std::wstring& folder) {
     if (Sink()) {
-        Sink()(owner, file, show);
+        Sink()(owner, file, show, folder);
         return true;
     }
     SHELLEXECUTEINFOW info{};
@@ -23,6 +23,7 @@ bool ShellOpen(HWND owner, const std::wstring& file, int show) {
     info.hwnd = owner;
     info.lpVerb = L"open";
     info.lpFile = file.c_str();
+    info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = show;
     return ::ShellExecuteExW(&info) != FALSE;
 }

@@ -1,5 +1,7 @@
 #include "launcher/tools/tool_fetch.h"
 
+#include <memory>
+
 #include "launcher/tools/percent_relay.h"
 #include "launcher/tools/plain_file.h"
 #include "platform/log.h"
@@ -12,11 +14,12 @@ namespace {
 
 int g_running = 0;  // fetches running, on the window thread
 
-// The worker's part: the probe, then the download. Returns the outcome; `downloading`
-// is told when the transfer begins.
+// The worker's part: the probe, then the download. Returns the outcome, and in
+// `held` the copy on disk held open for its checks and start; `downloading` is told
+// when the transfer begins.
 ToolFetch::Outcome Fetch(std::wstring url, const std::wstring& localPath, const ToolTrust& trust,
                          const platform::CancelEvent& cancel, const std::function<void()>& downloading,
-                         services::ProgressSink& progress) {
+                         services::ProgressSink& progress, std::shared_ptr<HeldTool>& held) {
     const std::wstring asked = url;
     if (!services::HttpExists(url, &cancel)) {
         platform::Log(L"strumento non presente sul server: " + asked);
@@ -30,10 +33,11 @@ ToolFetch::Outcome Fetch(std::wstring url, const std::wstring& localPath, const 
             return services::SignedByPublisher(file, trust.publishers);
         };
     checks.cancel = &cancel;
-    // A new copy passed the checks as it was received; an earlier one left by a
-    // failed download is checked now.
-    const bool replaced = services::DownloadFile(url, localPath, &progress, checks);
-    const bool startable = IsPlainFile(localPath) && (replaced || MeetsToolTrust(localPath, trust));
+    services::DownloadFile(url, localPath, &progress, checks);
+    // The copy now on disk (the new one, or an earlier one a failed download left) is
+    // held before it is checked, so the file started is the file checked.
+    held = std::make_shared<HeldTool>(localPath);
+    const bool startable = held->Held() && IsPlainFile(localPath) && MeetsToolTrust(localPath, trust);
     return startable ? ToolFetch::Outcome::Startable : ToolFetch::Outcome::Failed;
 }
 
@@ -47,7 +51,7 @@ void ToolFetch::Start(const std::wstring& serverBaseUrl, const std::wstring& exe
     // Without a server there is nothing to probe: a bare file name would be taken
     // for a host name.
     if (serverBaseUrl.empty()) {
-        display_.FetchEnded(Outcome::NotOnServer, localPath);
+        display_.FetchEnded(Outcome::NotOnServer, nullptr);
         return;
     }
     running_ = true;
@@ -61,16 +65,18 @@ void ToolFetch::Start(const std::wstring& serverBaseUrl, const std::wstring& exe
             });
         };
         Outcome outcome = Outcome::Failed;
+        std::shared_ptr<HeldTool> held;
         try {
             PercentRelay progress(events_, this, [this](int percent) { display_.ShowPercent(percent); });
-            outcome = Fetch(url, localPath, trust, cancel, downloading, progress);
+            outcome = Fetch(url, localPath, trust, cancel, downloading, progress, held);
         } catch (...) {
             // Out of memory or the like: told as a failed download.
             platform::LogFailure(L"lo scaricamento di " + url);
+            outcome = Outcome::Failed;
         }
-        Post([this, outcome, localPath] {
+        Post([this, outcome, held] {
             End();
-            display_.FetchEnded(outcome, localPath);
+            display_.FetchEnded(outcome, outcome == Outcome::Startable ? held.get() : nullptr);
         });
     });
 }

@@ -30,8 +30,9 @@ public:
         virtual void ShowDownload() = 0;  // the server has the file: the transfer begins
         virtual void ShowPercent(int percent) = 0;
         virtual void HideDownload() = 0;  // the transfer is over (done or cancelled)
-        // The fetch is over and was not cancelled (after HideDownload when it downloaded).
-        virtual void FetchEnded(Outcome outcome, const std::wstring& localPath) = 0;
+        // The fetch is over and was not cancelled (after HideDownload when it
+        // downloaded). `tool`: when Startable, the copy, held open since its checks.
+        virtual void FetchEnded(Outcome outcome, const HeldTool* tool) = 0;
 
     protected:
         ~Display() = default;
@@ -44,9 +45,10 @@ public:
 
     // Probes serverBaseUrl + exeName; when the server has it, downloads it to
     // localPath. Only a download that meets `trust` (its pin, its publishers)
-    // replaces the copy there; a failed one leaves the previous complete copy, which
-    // is startable when it meets `trust`. Nothing partial is ever on disk. With no
-    // server the outcome is NotOnServer at once. Ignored while a fetch runs.
+    // replaces the copy there; a failed one leaves the previous complete copy.
+    // Either is then held open and checked against `trust` again: startable when it
+    // meets it. Nothing partial is ever on disk. With no server the outcome is
+    // NotOnServer at once. Ignored while a fetch runs.
     void Start(const std::wstring& serverBaseUrl, const std::wstring& exeName, const std::wstring& localPath,
                const ToolTrust& trust);
     // Stops a running fetch at once: the transfer ends, its part file is deleted, an

@@ -23,18 +23,24 @@ int FillWidthTwips(int percent) {
 
 std::wstring PercentText(int percent) { return std::to_wstring(percent) + L"%"; }
 
-void StartToolOrTell(HWND owner, const std::wstring& localPath) {
-    if (!StartTool(owner, localPath)) platform::ShowMessage(kToolNotStarted, 0, {}, owner);
+void StartToolOrTell(HWND owner, const HeldTool& tool) {
+    if (!StartTool(owner, tool)) platform::ShowMessage(kToolNotStarted, 0, {}, owner);
 }
 
 void FollowPlan(forms::Form& window, const LaunchPlan& plan, ToolFetch& fetch, const Session& session,
                 const std::wstring& exeName) {
     switch (plan.step) {
+    case LaunchPlan::Step::NoFolder:
+        platform::ShowMessage(kFolderNotCreated, 0, {}, window.hwnd());
+        break;
     case LaunchPlan::Step::NotPlain:
         platform::ShowMessage(kFileNotOnServer, 0, {}, window.hwnd());
         break;
+    case LaunchPlan::Step::Unverifiable:
+        platform::ShowMessage(kToolUnverifiable, MB_ICONINFORMATION, {}, window.hwnd());
+        break;
     case LaunchPlan::Step::StartLocal:
-        StartToolOrTell(window.hwnd(), plan.localPath);
+        StartToolOrTell(window.hwnd(), *plan.held);
         break;
     case LaunchPlan::Step::Download:
         fetch.Start(session.serverBaseUrl, exeName, plan.localPath, plan.trust);
@@ -71,7 +77,7 @@ void DownloadProgress::ShowPercent(int percent) {
     if (text != percent_.Caption()) percent_.SetCaption(text);
 }
 
-void DownloadProgress::FetchEnded(ToolFetch::Outcome outcome, const std::wstring& localPath) {
+void DownloadProgress::FetchEnded(ToolFetch::Outcome outcome, const HeldTool* tool) {
     switch (outcome) {
     case ToolFetch::Outcome::NotOnServer:
         platform::ShowMessage(kFileNotOnServer, 0, {}, window_.hwnd());
@@ -80,7 +86,7 @@ void DownloadProgress::FetchEnded(ToolFetch::Outcome outcome, const std::wstring
         platform::ShowMessage(kDownloadFailed, 0, {}, window_.hwnd());
         break;
     case ToolFetch::Outcome::Startable:
-        StartToolOrTell(window_.hwnd(), localPath);
+        StartToolOrTell(window_.hwnd(), *tool);
         break;
     }
 }

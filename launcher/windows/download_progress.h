@@ -16,14 +16,16 @@ namespace launcher {
 int FillWidthTwips(int percent);
 std::wstring PercentText(int percent);
 
-// Starts the tool folder's copy with `owner` as its owner; when the shell cannot,
-// tells the user "Non è stato possibile avviare il programma di assistenza." in a
-// box owned by `owner`.
-void StartToolOrTell(HWND owner, const std::wstring& localPath);
+// Starts the held copy with `owner` as its owner; when the shell cannot, tells the
+// user "Non è stato possibile avviare il programma di assistenza." in a box owned by
+// `owner`.
+void StartToolOrTell(HWND owner, const HeldTool& tool);
 
-// Carries out a launch plan for `window`: "File inesistente sul Server" for a name
-// that is not plain, the start of the local copy, or `fetch` of `exeName` from the
-// session's server.
+// Carries out a launch plan for `window`, telling in boxes it owns: the folder
+// message without a tool folder, "File inesistente sul Server" for a name that is
+// not plain, "Non è stato possibile verificare il programma di assistenza." for a
+// tool that cannot be verified; or the start of the local copy, or `fetch` of
+// `exeName` from the session's server.
 void FollowPlan(forms::Form& window, const LaunchPlan& plan, ToolFetch& fetch, const Session& session,
                 const std::wstring& exeName);
 
@@ -39,7 +41,7 @@ public:
     void HideDownload() override;
     // "File inesistente sul Server", the failed download's message, or the start of
     // the copy, owned by the window.
-    void FetchEnded(ToolFetch::Outcome outcome, const std::wstring& localPath) override;
+    void FetchEnded(ToolFetch::Outcome outcome, const HeldTool* tool) override;
 
 private:
     forms::Form& window_;

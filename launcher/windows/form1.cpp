@@ -14,8 +14,6 @@
 #include "launcher/windows/wait_window.h"
 #include "platform/log.h"
 #include "platform/message_box.h"
-#include "services/config.h"
-#include "services/folder.h"
 
 namespace launcher {
 
@@ -212,12 +210,12 @@ bool Form1::ShowAcceptanceDialog() {
 void Form1::LaunchTool() {
     // Only this launch's own "Continua" lets it go on.
     if (!ShowAcceptanceDialog() || !IsLoaded()) return;
-    if (!services::MakeFolderIfMissing(session_.toolFolder))
-        platform::Log(L"cartella non creata: " + session_.toolFolder);
+    MakeToolFolder(session_);
     const std::wstring section = std::to_wstring(selectedToolIndex_);
-    toolExeName_ = services::ReadIni(session_.configPath, section, L"eseguibile");
-    FollowPlan(*this, PlanLaunch(session_, section, toolExeName_, LocalCopy::Considered), *toolFetch_, session_,
-               toolExeName_);
+    const std::optional<Configuration> config = LoadConfiguration(session_.configPath);
+    toolExeName_ = config ? config->ini.Read(section, L"eseguibile") : L"";
+    FollowPlan(*this, PlanLaunch(session_, config ? &*config : nullptr, section, toolExeName_, LocalCopy::Considered),
+               *toolFetch_, session_, toolExeName_);
 }
 
 }  // namespace launcher

@@ -1,9 +1,6 @@
 #include "launcher/windows/form3.h"
 
 #include "launcher/tools/launch_plan.h"
-#include "platform/log.h"
-#include "services/config.h"
-#include "services/folder.h"
 
 namespace launcher {
 
@@ -18,14 +15,15 @@ Form3::Form3(Session session) : Form(forms::LoadFormDescription(L"FORM3")), sess
 void Form3::OnLoad() {
     progress_.emplace(*this);
     toolFetch_.emplace(Events(), *progress_);
-    if (!services::MakeFolderIfMissing(session_.toolFolder))
-        platform::Log(L"cartella non creata: " + session_.toolFolder);
+    MakeToolFolder(session_);
+    // A configuration the launcher does not believe shows eight empty lines.
+    const services::IniFile config = LoadConfiguration(session_.configPath).value_or(Configuration{}).ini;
     auto& names = GetListBox(kNameList);
     auto& executables = GetListBox(kExecutableList);
     for (int i = 3; i <= 10; ++i) {
         const std::wstring section = std::to_wstring(i);
-        names.AddItem(services::ReadIni(session_.configPath, section, L"nome"));
-        executables.AddItem(services::ReadIni(session_.configPath, section, L"eseguibile"));
+        names.AddItem(config.Read(section, L"nome"));
+        executables.AddItem(config.Read(section, L"eseguibile"));
     }
     GetButton(kDownloadButton).Click = [this] { DownloadSelected(); };
     GetButton(kCancelButton).Click = [this] { Unload(); };
@@ -44,8 +42,10 @@ void Form3::DownloadSelected() {
     const int line = GetListBox(kNameList).ListIndex();
     const std::wstring exeName = GetListBox(kExecutableList).List(line);
     // Line k comes from section k + 3; its pin and publishers are read as the download starts.
-    FollowPlan(*this, PlanLaunch(session_, std::to_wstring(line + 3), exeName, LocalCopy::Ignored), *toolFetch_,
-               session_, exeName);
+    const std::optional<Configuration> config = LoadConfiguration(session_.configPath);
+    FollowPlan(*this, PlanLaunch(session_, config ? &*config : nullptr, std::to_wstring(line + 3), exeName,
+                                 LocalCopy::Ignored),
+               *toolFetch_, session_, exeName);
 }
 
 }  // namespace launcher

@@ -13,6 +13,7 @@ inline constexpr wchar_t kFileNotOnServer[] = L"File inesistente sul Server";
 inline constexpr wchar_t kDownloadFailed[] =
     L"Non è stato possibile scaricare il programma di assistenza. Riprovare più tardi.";
 inline constexpr wchar_t kToolNotStarted[] = L"Non è stato possibile avviare il programma di assistenza.";
+inline constexpr wchar_t kToolUnverifiable[] = L"Non è stato possibile verificare il programma di assistenza.";
 inline constexpr wchar_t kUnexpectedError[] = L"Si è verificato un errore imprevisto. Riprovare più tardi.";
 inline constexpr wchar_t kUpdateFailed[] =
     L"Non è stato possibile aggiornare il programma di assistenza. Riprovare più tardi.";

@@ -207,6 +207,52 @@ TEST(EndToEnd, ToolLaunchDownloadsIntoTheToolFolderAndStartsTheTool) {
 
 // Esc and Enter (on the focused button) in the clause dialog; only "Continua" lets a
 // launch go on; a tool that cannot start is told; the main window owns both boxes.
+// A launcher built with the company's key believes only a configuration signed with
+// it, and starts only a tool that configuration lets it check.
+TEST(EndToEnd, ALauncherWithKeysBelievesOnlyItsSignedConfiguration) {
+    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
+    const std::string good = testsupport::ReadWholeFile(WinePath(NORVEL_LAUNCHER_CONFIGS_DIR "/good.ini"));
+    ASSERT_FALSE(good.empty());
+    std::string changed = good;
+    changed[changed.find("Helpdesk firmato")] = 'h';
+    testsupport::TempFolder folder(L"e2e-signed");
+    const auto local = folder.Path() / L"Norvelassist" / L"norvelassist.ini";
+    // What a start shows: the message box's text (or none) and the left tool button.
+    const auto start = [&](const std::string& served, const std::function<void(DWORD, HWND)>& then = {}) {
+        server.Serve(kAssistPath + "norvelassist.ini", served);
+        Launcher launcher(folder.Path().wstring(), WinePath(NORVEL_ASSIST_SIGNED_EXE));
+        EXPECT_TRUE(launcher.started());
+        std::wstring box;
+        HWND main = nullptr;
+        WaitUntil([&] {
+            main = uidriver::FindTopWindow(kMain, launcher.pid());
+            return main || uidriver::FindTopWindow(kTitle, launcher.pid());
+        });
+        if (!main) box = ReadBoxAndDismiss(launcher.pid());
+        main = uidriver::WaitForTopWindow(kMain, launcher.pid());
+        const bool named = main && uidriver::FindChildByText(main, L"Helpdesk firmato");
+        if (main && then) then(launcher.pid(), main);
+        if (main) ::PostMessageW(main, WM_CLOSE, 0, 0);
+        DWORD code = 99;
+        EXPECT_TRUE(launcher.WaitForExit(code));
+        return std::pair{box, named};
+    };
+
+    EXPECT_EQ((std::pair{std::wstring(), true}), start(good, [](DWORD pid, HWND main) {
+                  // Its tool 2 names neither pin nor publisher.
+                  uidriver::Click(uidriver::FindChildByText(main, L"Senza impronta"));
+                  AcceptClause(pid);
+                  EXPECT_EQ(L"Non è stato possibile verificare il programma di assistenza.", ReadBoxAndDismiss(pid));
+              }));
+    EXPECT_EQ(0, server.CountRequests("HEAD", kAssistPath + "NorvelSOS.exe"));
+    // Changed on the way: the good copy is used, silently, and stays.
+    EXPECT_EQ((std::pair{std::wstring(), true}), start(changed));
+    EXPECT_EQ(good, testsupport::ReadWholeFile(local));
+    // The copy changed on disk too: no configuration at all.
+    testsupport::WriteWholeFile(local, changed);
+    EXPECT_EQ((std::pair{std::wstring(L"File di configurazione non raggiungibile"), false}), start(changed));
+}
+
 TEST(EndToEnd, DialogAnswersEscAndEnterOnlyContinuaLaunchesAndAFailedStartIsTold) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);

@@ -250,8 +250,8 @@ TEST_F(Launch, FailedDownloadStartsThePreviousCompleteCopy) {
     primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe",
                   HttpResponse::ShortBody(fresh.substr(0, fresh.size() / 2), static_cast<std::int64_t>(fresh.size())));
     std::string startedContent;
-    launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show) {
-        starts.push_back({owner, file, show});
+    launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show, const std::wstring& folder) {
+        starts.push_back({owner, file, show, folder});
         startedContent = testsupport::ReadWholeFile(file);
     });
     OnNextShow(Accept);
@@ -297,8 +297,8 @@ TEST_F(Launch, PinnedToolIsKeptAndStartedOnlyWithItsDigest) {
         if (!c.localCopy.empty()) testsupport::WriteWholeFile(Local(L"NorvelHelpdesk.exe"), c.localCopy);
         primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", c.served);
         std::string startedContent;
-        launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show) {
-            starts.push_back({owner, file, show});
+        launcher::ReplaceShellOpen([&](HWND owner, const std::wstring& file, int show, const std::wstring& folder) {
+            starts.push_back({owner, file, show, folder});
             startedContent = testsupport::ReadWholeFile(file);
         });
         OnNextShow(Accept);
@@ -397,7 +397,9 @@ TEST_F(Launch, OnlyANamedPublishersCopyIsKeptAndStarted) {
         primary.Serve(std::string(kAssist) + "NorvelHelpdesk.exe", SignedTool(c.served));
         std::string startedContent;
         launcher::ReplaceShellOpen(
-            [&](HWND, const std::wstring& file, int) { startedContent = testsupport::ReadWholeFile(file); });
+            [&](HWND, const std::wstring& file, int, const std::wstring&) {
+                startedContent = testsupport::ReadWholeFile(file);
+            });
         OnNextShow(Accept);
         ClickAndFinish(window.GetButton(L"qvButtons_H4").Handle());
         EXPECT_TRUE((c.started ? SignedTool("right.exe") : "") == startedContent);

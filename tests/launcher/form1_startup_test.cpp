@@ -119,9 +119,18 @@ TEST_F(StartUp, EmptyApplicationDataVariableStopsAfterItsMessage) {
     form.Load();
 
     EXPECT_EQ((std::vector<std::wstring>{kSiteUnreachable, kFolder}), messages);
-    EXPECT_EQ(L"\\Norvelassist", form.CurrentSession().toolFolder);
+    EXPECT_EQ(L"", form.CurrentSession().toolFolder);  // never "\\Norvelassist" at the drive's root
     EXPECT_EQ(L"Iperius", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"SOS", Caption(form, L"qvButtons_H1"));
+
+    // A launch is told the same and goes no further.
+    messages.clear();
+    const int requests = primary.CountRequests() + fallback.CountRequests();
+    OnNextShow(Accept);
+    ClickAndFinish(form.GetButton(L"qvButtons_H4").Handle());
+    EXPECT_EQ(std::vector<std::wstring>{kFolder}, messages);
+    EXPECT_TRUE(starts.empty());
+    EXPECT_EQ(requests, primary.CountRequests() + fallback.CountRequests());
 }
 
 TEST_F(StartUp, VersionCheckIsExactAndCaseSensitive) {

@@ -20,7 +20,9 @@ LauncherTest::LauncherTest() {
     previousSink_ = platform::ReplaceMessageBox(
         [this](const std::wstring& text, const std::wstring&, UINT) { messages.push_back(text); });
     previousShell_ = launcher::ReplaceShellOpen(
-        [this](HWND owner, const std::wstring& file, int show) { starts.push_back({owner, file, show}); });
+        [this](HWND owner, const std::wstring& file, int show, const std::wstring& folder) {
+            starts.push_back({owner, file, show, folder});
+        });
     forms::Form::SetShowHook([this](forms::Form& form) {
         shown.push_back(form.Name());
         if (nextShow_.empty()) {

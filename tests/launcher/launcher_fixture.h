@@ -26,6 +26,7 @@ struct ShellStart {
     HWND owner;
     std::wstring file;
     int show;
+    std::wstring folder;  // the working folder
 };
 
 class LauncherTest : public ::testing::Test {

@@ -2,6 +2,7 @@
 // the size limit, and a folder that cannot be written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <regex>
 
@@ -34,6 +35,36 @@ TEST(Log, KeepsEarlyLinesRotatesAtTheLimitAndSkipsWhatCannotBeWritten) {
     platform::SetLogFolder((folder.Path() / L"assente").wstring());
     platform::Log(L"nessun posto");  // skipped, silently
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / L"assente"));
+    platform::SetLogFolder(L"");
+}
+
+}  // namespace
+
+namespace {
+
+// Text from outside (a configured name, a server's answer) cannot end a line of the
+// log or turn it around: hidden characters are written as \uXXXX.
+TEST(Log, HiddenCharactersAreWrittenEscaped) {
+    const struct {
+        std::wstring text, logged;
+    } cases[] = {
+        {L"C:\\Norvelassist\\tool è.exe", L"C:\\Norvelassist\\tool è.exe"},
+        {L"a\r\n2026-12-09 00:00:00.000 falso", L"a\\u000D\\u000A2026-12-09 00:00:00.000 falso"},
+        {L"tab\tnul", L"tab\\u0009nul"},
+        {L"evil\u202Egpj.exe", L"evil\\u202Egpj.exe"},
+        {L"x\u2028y\u0085z", L"x\\u2028y\\u0085z"},
+        {L"\uFEFFbom\u200B", L"\\uFEFFbom\\u200B"},
+        {L"iso\u2066lato\u2069", L"iso\\u2066lato\\u2069"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.logged, platform::EscapedForLog(c.text));
+
+    testsupport::TempFolder folder;
+    platform::SetLogFolder(folder.Path().wstring());
+    platform::Log(L"riga\r\nfalsa");
+    platform::FlushLog();
+    const std::string written = testsupport::ReadWholeFile(folder.Path() / L"norvelassist.log");
+    EXPECT_EQ(1, std::count(written.begin(), written.end(), '\n'));
+    EXPECT_NE(std::string::npos, written.find("riga\\u000D\\u000Afalsa"));
     platform::SetLogFolder(L"");
 }
 
