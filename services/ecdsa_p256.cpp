@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/handles.h"
-#include "platform/late_bound.h"
 #include "platform/log.h"
+#include "services/cng.h"
 
 namespace services {
 namespace {
@@ -41,30 +41,7 @@ bool ToHalf(std::span<const unsigned char> integer, unsigned char* out) {
     return true;
 }
 
-// CNG is loaded on the first check.
-struct Cng {
-    decltype(::BCryptOpenAlgorithmProvider)* open;
-    decltype(::BCryptCloseAlgorithmProvider)* close;
-    decltype(::BCryptImportKeyPair)* importKeyPair;
-    decltype(::BCryptDestroyKey)* destroyKey;
-    decltype(::BCryptVerifySignature)* verifySignature;
-    bool Loaded() const { return open && close && importKeyPair && destroyKey && verifySignature; }
-};
-
-const Cng& TheCng() {
-    using platform::LateBound;
-    constexpr const wchar_t* kDll = L"bcrypt.dll";
-    static const Cng cng{
-        LateBound<decltype(::BCryptOpenAlgorithmProvider)>(kDll, "BCryptOpenAlgorithmProvider"),
-        LateBound<decltype(::BCryptCloseAlgorithmProvider)>(kDll, "BCryptCloseAlgorithmProvider"),
-        LateBound<decltype(::BCryptImportKeyPair)>(kDll, "BCryptImportKeyPair"),
-        LateBound<decltype(::BCryptDestroyKey)>(kDll, "BCryptDestroyKey"),
-        LateBound<decltype(::BCryptVerifySignature)>(kDll, "BCryptVerifySignature"),
-    };
-    return cng;
-}
-
-void CloseProvider(BCRYPT_ALG_HANDLE h) noexcept { TheCng().close(h, 0); }
+void CloseProvider(BCRYPT_ALG_HANDLE h) noexcept { TheCng().closeAlgorithm(h, 0); }
 void DestroyKey(BCRYPT_KEY_HANDLE h) noexcept { TheCng().destroyKey(h); }
 using Provider = platform::Owned<BCRYPT_ALG_HANDLE, CloseProvider>;
 using Key = platform::Owned<BCRYPT_KEY_HANDLE, DestroyKey>;
@@ -115,7 +92,7 @@ bool VerifiesUnderAnyKey(const std::array<unsigned char, 32>& digest, const Ecds
         return false;
     }
     BCRYPT_ALG_HANDLE opened = nullptr;
-    const NTSTATUS openStatus = cng.open(&opened, BCRYPT_ECDSA_P256_ALGORITHM, nullptr, 0);
+    const NTSTATUS openStatus = cng.openAlgorithm(&opened, BCRYPT_ECDSA_P256_ALGORITHM, nullptr, 0);
     if (!BCRYPT_SUCCESS(openStatus)) {
         platform::Log(L"firma della configurazione: ECDSA P-256 non disponibile (" + StatusText(openStatus) + L")");
         return false;

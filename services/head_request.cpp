@@ -59,8 +59,9 @@ std::optional<HeadAnswer> Head(const std::wstring& url, const platform::CancelEv
         return call->answer;
     }
     call->request.Close();
-    logged(waited == platform::WaitOutcome::Cancelled ? L"annullata"
-                                                      : L"nessuna risposta entro " + std::to_wstring(deadline) + L" ms");
+    logged(waited == platform::WaitOutcome::Cancelled
+               ? L"annullata"
+               : L"nessuna risposta entro " + std::to_wstring(deadline) + L" ms");
     return std::nullopt;
 }
 

@@ -3,48 +3,16 @@
 #include <climits>
 
 #include "platform/handles.h"
-#include "platform/late_bound.h"
+#include "services/cng.h"
 
 namespace services {
-namespace {
-
-// CNG is loaded when the first digest is taken: most runs take none.
-struct Cng {
-    decltype(::BCryptOpenAlgorithmProvider)* open;
-    decltype(::BCryptGetProperty)* getProperty;
-    decltype(::BCryptCreateHash)* createHash;
-    decltype(::BCryptHashData)* hashData;
-    decltype(::BCryptFinishHash)* finishHash;
-    decltype(::BCryptDestroyHash)* destroyHash;
-    decltype(::BCryptCloseAlgorithmProvider)* closeAlgorithm;
-    bool Loaded() const {
-        return open && getProperty && createHash && hashData && finishHash && destroyHash && closeAlgorithm;
-    }
-};
-
-const Cng& TheCng() {
-    using platform::LateBound;
-    constexpr const wchar_t* kDll = L"bcrypt.dll";
-    static const Cng cng{
-        LateBound<decltype(::BCryptOpenAlgorithmProvider)>(kDll, "BCryptOpenAlgorithmProvider"),
-        LateBound<decltype(::BCryptGetProperty)>(kDll, "BCryptGetProperty"),
-        LateBound<decltype(::BCryptCreateHash)>(kDll, "BCryptCreateHash"),
-        LateBound<decltype(::BCryptHashData)>(kDll, "BCryptHashData"),
-        LateBound<decltype(::BCryptFinishHash)>(kDll, "BCryptFinishHash"),
-        LateBound<decltype(::BCryptDestroyHash)>(kDll, "BCryptDestroyHash"),
-        LateBound<decltype(::BCryptCloseAlgorithmProvider)>(kDll, "BCryptCloseAlgorithmProvider"),
-    };
-    return cng;
-}
-
-}  // namespace
 
 Sha256::Sha256() {
     const Cng& cng = TheCng();
     DWORD objectSize = 0;
     ULONG got = 0;
     failed_ = !cng.Loaded() ||
-              !BCRYPT_SUCCESS(cng.open(&algorithm_, BCRYPT_SHA256_ALGORITHM, nullptr, 0)) ||
+              !BCRYPT_SUCCESS(cng.openAlgorithm(&algorithm_, BCRYPT_SHA256_ALGORITHM, nullptr, 0)) ||
               !BCRYPT_SUCCESS(cng.getProperty(algorithm_, BCRYPT_OBJECT_LENGTH,
                                                   reinterpret_cast<PUCHAR>(&objectSize), sizeof(objectSize), &got, 0));
     if (failed_) return;

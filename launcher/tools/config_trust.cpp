@@ -27,7 +27,8 @@ Checked CheckSigned(const std::wstring& path) {
         return checked;
     }
     const services::SignatureCheck signature = services::CheckConfigSignature(*checked.bytes, ConfigKeys());
-    if (signature.outcome != services::SignatureOutcome::Good) checked.refusal = signature.reason + L" (" + signature.detail + L")";
+    if (signature.outcome != services::SignatureOutcome::Good)
+        checked.refusal = signature.reason + L" (" + signature.detail + L")";
     return checked;
 }
 

@@ -37,8 +37,10 @@ ToolFetch::Outcome Fetch(std::wstring url, const std::wstring& localPath, const 
     // The copy now on disk (the new one, or an earlier one a failed download left) is
     // held before it is checked, so the file started is the file checked.
     held = std::make_shared<HeldTool>(localPath);
-    const bool startable = held->Held() && IsPlainFile(localPath) && MeetsToolTrust(localPath, trust);
-    return startable ? ToolFetch::Outcome::Startable : ToolFetch::Outcome::Failed;
+    if (held->Held() && IsPlainFile(localPath) && MeetsToolTrust(localPath, trust))
+        return ToolFetch::Outcome::Startable;
+    held.reset();  // let go of a copy that is not started
+    return ToolFetch::Outcome::Failed;
 }
 
 }  // namespace
@@ -76,7 +78,7 @@ void ToolFetch::Start(const std::wstring& serverBaseUrl, const std::wstring& exe
         }
         Post([this, outcome, held] {
             End();
-            display_.FetchEnded(outcome, outcome == Outcome::Startable ? held.get() : nullptr);
+            display_.FetchEnded(outcome, held.get());
         });
     });
 }

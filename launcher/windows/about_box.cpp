@@ -33,7 +33,8 @@ public:
         const std::wstring log = platform::LogPath();
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
                                   (session.serverBaseUrl.empty() ? L"nessuno" : session.serverBaseUrl) +
-                                  L"\r\nCartella: " + session.toolFolder + L"\r\nRegistro: " + (log.empty() ? L"non disponibile" : log);
+                                  L"\r\nCartella: " + session.toolFolder + L"\r\nRegistro: " +
+                                  (log.empty() ? L"non disponibile" : log);
         CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12),
                           ScaledFrom96(436), ScaledFrom96(80), 0, font_.get());
         CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248),

@@ -29,23 +29,12 @@ void StartToolOrTell(HWND owner, const HeldTool& tool) {
 
 void FollowPlan(forms::Form& window, const LaunchPlan& plan, ToolFetch& fetch, const Session& session,
                 const std::wstring& exeName) {
-    switch (plan.step) {
-    case LaunchPlan::Step::NoFolder:
-        platform::ShowMessage(kFolderNotCreated, 0, {}, window.hwnd());
-        break;
-    case LaunchPlan::Step::NotPlain:
-        platform::ShowMessage(kFileNotOnServer, 0, {}, window.hwnd());
-        break;
-    case LaunchPlan::Step::Unverifiable:
-        platform::ShowMessage(kToolUnverifiable, MB_ICONINFORMATION, {}, window.hwnd());
-        break;
-    case LaunchPlan::Step::StartLocal:
-        StartToolOrTell(window.hwnd(), *plan.held);
-        break;
-    case LaunchPlan::Step::Download:
-        fetch.Start(session.serverBaseUrl, exeName, plan.localPath, plan.trust);
-        break;
-    }
+    using Step = LaunchPlan::Step;
+    if (plan.step == Step::StartLocal) return StartToolOrTell(window.hwnd(), *plan.held);
+    if (plan.step == Step::Download) return fetch.Start(session.serverBaseUrl, exeName, plan.localPath, plan.trust);
+    if (plan.step == Step::Unverifiable)
+        return platform::ShowMessage(kToolUnverifiable, MB_ICONINFORMATION, {}, window.hwnd());
+    platform::ShowMessage(plan.step == Step::NoFolder ? kFolderNotCreated : kFileNotOnServer, 0, {}, window.hwnd());
 }
 
 DownloadProgress::DownloadProgress(forms::Form& window)
@@ -78,17 +67,9 @@ void DownloadProgress::ShowPercent(int percent) {
 }
 
 void DownloadProgress::FetchEnded(ToolFetch::Outcome outcome, const HeldTool* tool) {
-    switch (outcome) {
-    case ToolFetch::Outcome::NotOnServer:
-        platform::ShowMessage(kFileNotOnServer, 0, {}, window_.hwnd());
-        break;
-    case ToolFetch::Outcome::Failed:
-        platform::ShowMessage(kDownloadFailed, 0, {}, window_.hwnd());
-        break;
-    case ToolFetch::Outcome::Startable:
-        StartToolOrTell(window_.hwnd(), *tool);
-        break;
-    }
+    if (outcome == ToolFetch::Outcome::Startable) return StartToolOrTell(window_.hwnd(), *tool);
+    const bool missing = outcome == ToolFetch::Outcome::NotOnServer;
+    platform::ShowMessage(missing ? kFileNotOnServer : kDownloadFailed, 0, {}, window_.hwnd());
 }
 
 }  // namespace launcher

@@ -137,7 +137,8 @@ TEST(WaitFor, EndsOnTheEventTheCancelOrTheDeadline) {
         ::Sleep(100);
         cancel.Set();
     });
-    EXPECT_EQ(platform::WaitOutcome::Cancelled, platform::WaitFor(event.get(), &cancel, start + std::chrono::seconds(20)));
+    EXPECT_EQ(platform::WaitOutcome::Cancelled,
+              platform::WaitFor(event.get(), &cancel, start + std::chrono::seconds(20)));
     canceller.join();
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
 }
