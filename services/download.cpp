@@ -28,6 +28,8 @@ namespace {
 constexpr DWORD kReadSize = 4096;
 constexpr DWORD kTransferFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RESYNCHRONIZE;
 constexpr std::wstring_view kPartSuffix = L".download";
+// What a transfer whose answer announces no length may write at the most.
+constexpr std::int64_t kUnannouncedLimit = std::int64_t{1} << 30;
 // The caller takes the chunks the network thread has received at most this often: a
 // wake-up per 4096-byte chunk would cost more than the chunk.
 constexpr auto kBatchInterval = std::chrono::milliseconds(5);
@@ -117,6 +119,7 @@ struct Transfer {
     std::vector<std::int64_t> totals;  // the running total after each chunk not yet taken
     bool newsSignalled = false;        // `news` is set and the caller has not taken it yet
     std::int64_t announced = -1;       // the GET's Content-Length
+    bool overLimit = false;            // more bytes came than the transfer may write
     bool ended = false;  // the body was read to its end
     bool done = false;   // the network thread is done
     bool abandoned = false;
@@ -132,25 +135,32 @@ struct Transfer {
 };
 
 // The network thread's part.
-void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url) {
+void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url, std::int64_t maxBytes) {
     const bool answered = SendHttpRequest(L"GET", url, kTransferFlags, t->request);
     const DWORD error = answered ? 0 : ::GetLastError();
     const DWORD status = answered ? StatusCode(t->request) : 0;
     const bool sent = status == HTTP_STATUS_OK;
+    const std::int64_t announced = sent ? ContentLengthHeader(t->request) : -1;
     {
-        const std::int64_t announced = sent ? ContentLengthHeader(t->request) : -1;
         std::lock_guard lock(t->mutex);
         t->announced = announced;
         t->status = status;
         t->error = error;
     }
+    std::int64_t limit = announced >= 0 ? announced : kUnannouncedLimit;
+    if (maxBytes > 0) limit = std::min(limit, maxBytes);
     std::vector<char> buffer(kReadSize);
     std::int64_t total = 0;
     for (bool reading = sent; reading;) {
         DWORD read = 0;
         const bool ok = ReadBody(t->request, buffer.data(), kReadSize, read);
         std::lock_guard lock(t->mutex);
-        if (t->abandoned || !ok || !t->part->Write(buffer.data(), read)) break;
+        if (t->abandoned || !ok) break;
+        if (total + read > limit) {
+            t->overLimit = true;
+            break;
+        }
+        if (!t->part->Write(buffer.data(), read)) break;
         if (t->received) t->received->Add(buffer.data(), read);
         total += read;
         t->totals.push_back(total);
@@ -188,7 +198,8 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progre
     const auto t = std::make_shared<Transfer>(target, !checks.sha256Pin.empty());
     if (!t->news || !t->finished) return outcome(L"evento non creato", false);
     if (!*t->part) return outcome(L"file parziale non creato", false);
-    if (!platform::RunInBackground([t, url] { Receive(t, url); }))  // the part file goes with `t`
+    // The part file goes with `t`.
+    if (!platform::RunInBackground([t, url, max = checks.maxBytes] { Receive(t, url, max); }))
         return outcome(L"non avviato", false);
 
     using Clock = std::chrono::steady_clock;
@@ -202,8 +213,11 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progre
             totals.swap(t->totals);
             t->newsSignalled = false;
             done = t->done;
+            // A tool's deadline moves with every chunk: past it, bytes that came just
+            // now still count. The configuration's does not move.
+            const bool stalled = totals.empty() || checks.boundWhole;
             if (!done && (waited == platform::WaitOutcome::Cancelled ||
-                          (waited == platform::WaitOutcome::TimedOut && totals.empty()))) {
+                          (waited == platform::WaitOutcome::TimedOut && stalled))) {
                 // Out of time or cancelled: the bytes so far are dropped.
                 t->abandoned = true;
                 t->part.reset();
@@ -231,6 +245,8 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progre
     std::wstring what;
     if (t->status != HTTP_STATUS_OK)
         what = t->status ? L"HTTP " + std::to_wstring(t->status) : InternetErrorText(t->error);
+    else if (t->overLimit)
+        what = L"oltre il limite";
     else if (!t->ended || total < std::max(contentLength, t->announced))
         what = L"incompleto";
     else if (t->received && !MatchesPin(t->received->HexDigest(), checks.sha256Pin))

@@ -37,9 +37,13 @@ struct DownloadChecks {
     // holds them (beside localPath, under another name).
     std::function<bool(const std::wstring& receivedFile)> accept;
     // The transfer deadline bounds the whole transfer, from its request to its last
-    // byte (the configuration). Otherwise a transfer goes on as long as bytes
-    // arrive and ends after that long without one (a tool).
+    // byte, however fast bytes arrive (the configuration). Otherwise a transfer goes
+    // on as long as bytes arrive and ends after that long without one (a tool).
     bool boundWhole = false;
+    // More bytes than this fail the transfer as soon as they arrive, before any of
+    // them is written (0: no limit of its own). Whatever it is, a transfer never
+    // writes past the GET's Content-Length, nor past 1 GiB without one.
+    std::int64_t maxBytes = 0;
     // When set (by another thread), the transfer stops at once as a failed one does:
     // the bytes so far are dropped, localPath stays as it was.
     const platform::CancelEvent* cancel = nullptr;

@@ -59,6 +59,7 @@ bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, 
     std::wstring object = std::wstring(path.data()) + extra.data();
     if (object.empty()) object = L"/";
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
+    flags |= INTERNET_FLAG_NO_COOKIES;  // the user's cookies are not the server's business
 
     HINTERNET session = Session();
     if (!session) return false;

@@ -35,7 +35,7 @@ private:
 
 // Connects to the URL's host through the process's one internet session (with the
 // system's proxy settings) and sends `verb` for the URL's path with the request
-// `flags`. A backslash in the URL is sent as "/". False when any step fails or the
+// `flags`, never with the user's cookies. A backslash in the URL is sent as "/". False when any step fails or the
 // request is closed meanwhile.
 bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out);
 

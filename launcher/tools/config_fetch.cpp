@@ -8,6 +8,7 @@
 #include "launcher/tools/plain_file.h"
 #include "platform/log.h"
 #include "services/config.h"
+#include "services/config_signature.h"
 #include "services/download.h"
 #include "services/folder.h"
 #include "services/probe.h"
@@ -78,6 +79,7 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     services::DownloadChecks checks;
     checks.accept = [localSerie](const std::wstring& file) { return AcceptDownloadedConfiguration(file, localSerie); };
     checks.boundWhole = true;
+    checks.maxBytes = services::kConfigSizeLimit;  // a larger file is no configuration
     checks.cancel = cancel;
     const bool replaced = services::DownloadFile(configUrl, localConfig, &progress, checks);
     // A failed or refused download (a captive portal's page, a file not signed right,

@@ -36,15 +36,15 @@ LaunchPlan PlanLaunch(const Session& session, const Configuration* config, const
     plan.step = LaunchPlan::Step::Download;
     if (local == LocalCopy::Ignored) return plan;
 
+    const std::wstring required = config ? config->ini.Read(section, L"versione") : L"";
     if (!IsPlainFile(plan.localPath)) {
-        platform::Log(described + L", nessuna copia locale");
+        platform::Log(described + L", nessuna copia locale, richiesta " + required);
         return plan;
     }
     // Held before its checks, so the copy checked is the copy started.
     auto held = std::make_shared<HeldTool>(plan.localPath);
     // A copy without version information reads as an empty version: fetched again.
     const services::FileVersionRecord record = services::ReadFileVersion(plan.localPath);
-    const std::wstring required = config ? config->ini.Read(section, L"versione") : L"";
     const bool trusted =
         held->Held() && record.FileVersion == required && MeetsToolTrust(plan.localPath, plan.trust);
     platform::Log(described + L", versione locale " + record.FileVersion + L", richiesta " + required +

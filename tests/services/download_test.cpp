@@ -277,6 +277,32 @@ TEST_F(Download, SilentServerCostsAtMostTheTimeout) {
     ExpectOnlyTargetLeft(true);
 }
 
+// A bounded transfer (the configuration's) ends as soon as more than its limit has
+// come, before it is written, and at its deadline however steadily bytes arrive.
+TEST_F(Download, ABoundedTransferEndsAtItsLimitAndAtItsDeadline) {
+    WriteWholeFile(folder.Path() / L"tool.exe", "good old tool");
+    services::DownloadChecks bounded;
+    bounded.boundWhole = true;
+    bounded.maxBytes = 1 << 20;
+    HttpResponse huge;
+    huge.generatedSize = 64 << 20;
+    server.Serve("/f/huge.ini", huge);
+    EXPECT_FALSE(services::DownloadFile(server.Url("/f/huge.ini"), Target(), &progress, bounded));
+    ASSERT_FALSE(progress.updates.empty());
+    EXPECT_LE(progress.updates.back().bytes, 1 << 20);
+    EXPECT_EQ(TargetBytes(), "good old tool");
+    ExpectOnlyTargetLeft(true);
+
+    // 1 KiB every 20 ms: never stalled, never 1 MiB within the deadline.
+    testsupport::ScopedDeadlines shorter({1000, 1000});
+    server.Serve("/f/endless.ini", HttpResponse::Trickle(std::string(2 << 20, 'e'), 1024, 20));
+    const ULONGLONG start = ::GetTickCount64();
+    EXPECT_FALSE(services::DownloadFile(server.Url("/f/endless.ini"), Target(), &progress, bounded));
+    EXPECT_LT(::GetTickCount64() - start, 5000u);
+    EXPECT_EQ(TargetBytes(), "good old tool");
+    ExpectOnlyTargetLeft(true);
+}
+
 TEST_F(Download, ServerFileChangedBetweenDownloadsIsFetchedAnew) {
     server.Serve("/f/tool.exe", std::string(5000, '1'));
     Run("/f/tool.exe");
