@@ -6,6 +6,7 @@
 #include "launcher/app/per_user_folder.h"
 #include "launcher/tools/config_trust.h"
 #include "launcher/tools/plain_file.h"
+#include "launcher/tools/server_race.h"
 #include "platform/log.h"
 #include "services/config.h"
 #include "services/config_signature.h"
@@ -36,15 +37,14 @@ std::optional<Configuration> LoadLocalCopy(const std::wstring& path) {
 ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel) {
     ConfigFetch fetch;
     Session& session = fetch.session;
-    fetch.shownHost = deployment.primaryHost;
-    session.serverBaseUrl = ServerBaseUrlFor(deployment.primaryHost);
-    std::wstring configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
-    if (!services::HttpExists(configUrl, cancel)) {
-        fetch.shownHost = deployment.fallbackHost;
-        session.serverBaseUrl = ServerBaseUrlFor(deployment.fallbackHost);
-        configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
-        if (!services::HttpExists(configUrl, cancel)) session.serverBaseUrl.clear();
-    }
+    const auto configUrlOf = [](const std::wstring& host) {
+        return ServerBaseUrlFor(host) + L"\\" + kConfigFileName;
+    };
+    const ChosenServer chosen = RaceServers(configUrlOf(deployment.primaryHost), configUrlOf(deployment.fallbackHost),
+                                            cancel);
+    // Without an answer the link shows the fallback, the last server asked.
+    fetch.shownHost = chosen == ChosenServer::Primary ? deployment.primaryHost : deployment.fallbackHost;
+    if (chosen != ChosenServer::None) session.serverBaseUrl = ServerBaseUrlFor(fetch.shownHost);
 
     platform::Log(session.serverBaseUrl.empty() ? L"nessun server risponde"
                                                 : L"server scelto: " + session.serverBaseUrl);
@@ -69,7 +69,7 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     if (ConfigKeys().empty()) platform::Log(L"configurazione non firmata: il programma non ha chiavi per verificarla");
 
     // No server, no probe: the URL would then start with the bare file name.
-    configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
+    std::wstring configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
     if (session.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
     const std::wstring& localConfig = session.configPath;
     // The series a new file must reach is the believed local copy's.

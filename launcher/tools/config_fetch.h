@@ -33,8 +33,8 @@ struct ConfigFetch {
     std::optional<int> lastPercent;
 };
 
-// In this order: HEAD of the configuration on the primary server, then on the
-// fallback when the primary does not answer 200; the tool folder from the
+// In this order: HEAD of the configuration on the primary server and, when it has
+// not answered 200 within a second, on the fallback too (RaceServers); the tool folder from the
 // environment, made when missing (the fetch ends there when the data folder is
 // unknown or the folder cannot be made), and the part files a killed download left
 // there removed; HEAD again on the server that answered, and when that answers 200
