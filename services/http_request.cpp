@@ -5,6 +5,9 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/log.h"
+#include "services/url_scheme.h"
+
 namespace services {
 namespace {
 
@@ -36,6 +39,17 @@ HINTERNET HttpRequest::Handle() const {
     return request_.get();
 }
 
+HINTERNET HttpRequest::Open(HINTERNET session, const wchar_t* host, INTERNET_PORT port, const wchar_t* verb,
+                             const std::wstring& object, DWORD flags) {
+    std::lock_guard lock(mutex_);
+    if (closed_) return nullptr;
+    request_.reset();
+    connection_.reset(::InternetConnectW(session, host, port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection_) return nullptr;
+    request_.reset(::HttpOpenRequestW(connection_.get(), verb, object.c_str(), nullptr, nullptr, nullptr, flags, 0));
+    return request_.get();
+}
+
 void HttpRequest::Close() {
     std::lock_guard lock(mutex_);
     closed_ = true;
@@ -43,7 +57,16 @@ void HttpRequest::Close() {
     connection_.reset();
 }
 
-bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out) {
+namespace {
+
+constexpr int kMaxRedirects = 5;
+
+bool IsRedirect(DWORD status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+// Sends the request once, on handles of its own (the ones of an earlier redirect go).
+bool SendOnce(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out, HINTERNET session) {
     const std::wstring target = WithForwardSlashes(url);
     std::vector<wchar_t> host(target.size() + 1), path(target.size() + 1), extra(target.size() + 1);
     URL_COMPONENTSW parts{};
@@ -59,22 +82,45 @@ bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, 
     std::wstring object = std::wstring(path.data()) + extra.data();
     if (object.empty()) object = L"/";
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
-    flags |= INTERNET_FLAG_NO_COOKIES;  // the user's cookies are not the server's business
+    const HINTERNET opened = out.Open(session, host.data(), parts.nPort, verb, object, flags);
+    return opened && ::HttpSendRequestW(opened, nullptr, 0, nullptr, 0) != FALSE;
+}
 
+// The answer's Location resolved against `url`; "" without one.
+std::wstring RedirectTarget(const HttpRequest& request, const std::wstring& url) {
+    wchar_t location[2048] = {};
+    DWORD size = sizeof(location) - sizeof(wchar_t);
+    DWORD index = 0;
+    const HINTERNET handle = request.Handle();
+    if (!handle || !::HttpQueryInfoW(handle, HTTP_QUERY_LOCATION, location, &size, &index)) return {};
+    std::wstring combined(4096, L'\0');
+    DWORD length = static_cast<DWORD>(combined.size());
+    if (!::InternetCombineUrlW(WithForwardSlashes(url).c_str(), location, combined.data(), &length, ICU_NO_ENCODE))
+        return {};
+    combined.resize(length);
+    return combined;
+}
+
+}  // namespace
+
+bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out) {
     HINTERNET session = Session();
     if (!session) return false;
-    HINTERNET request = nullptr;
-    {
-        std::lock_guard lock(out.mutex_);
-        if (out.closed_) return false;
-        out.connection_.reset(::InternetConnectW(session, host.data(), parts.nPort, nullptr, nullptr,
-                                                 INTERNET_SERVICE_HTTP, 0, 0));
-        if (!out.connection_) return false;
-        out.request_.reset(::HttpOpenRequestW(out.connection_.get(), verb, object.c_str(), nullptr, nullptr,
-                                              nullptr, flags, 0));
-        request = out.request_.get();
+    // Redirects are followed here, so that none leaves https for http and a chain ends.
+    flags |= INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT;
+    std::wstring target = url;
+    for (int followed = 0;; ++followed) {
+        if (!SendOnce(verb, target, flags, out, session)) return false;
+        if (!IsRedirect(StatusCode(out))) return true;
+        const std::wstring next = RedirectTarget(out, target);
+        const bool downgrade = SchemeOf(target).https && !SchemeOf(next).https;
+        if (next.empty() || downgrade || followed == kMaxRedirects) {
+            platform::Log(L"reindirizzamento rifiutato: " + target + L" -> " + (next.empty() ? L"?" : next));
+            ::SetLastError(downgrade ? ERROR_INTERNET_HTTPS_TO_HTTP_ON_REDIR : ERROR_HTTP_REDIRECT_FAILED);
+            return false;
+        }
+        target = next;
     }
-    return request && ::HttpSendRequestW(request, nullptr, 0, nullptr, 0) != FALSE;
 }
 
 DWORD StatusCode(const HttpRequest& request) {

@@ -24,9 +24,12 @@ public:
     // Closes the request, then its connection (kept alive by WinInet for the next
     // request to the server when the answer was read to its end).
     void Close();
+    // Opens a request for `object` on `host` (replacing the handles of an earlier
+    // one, a redirect's); null when it fails or the request was closed meanwhile.
+    HINTERNET Open(HINTERNET session, const wchar_t* host, INTERNET_PORT port, const wchar_t* verb,
+                   const std::wstring& object, DWORD flags);
 
 private:
-    friend bool SendHttpRequest(const wchar_t*, const std::wstring&, DWORD, HttpRequest&);
     mutable std::mutex mutex_;
     bool closed_ = false;
     platform::Internet connection_;
@@ -35,8 +38,9 @@ private:
 
 // Connects to the URL's host through the process's one internet session (with the
 // system's proxy settings) and sends `verb` for the URL's path with the request
-// `flags`, never with the user's cookies. A backslash in the URL is sent as "/". False when any step fails or the
-// request is closed meanwhile.
+// `flags`, never with the user's cookies. Redirects are followed, five at the most
+// and never from https to http (false then, logged). A backslash in the URL is
+// sent as "/". False when any step fails or the request is closed meanwhile.
 bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out);
 
 // The response's status code, or 0 when it cannot be read.

@@ -6,6 +6,7 @@
 #include "launcher/app/deployment.h"
 #include "launcher/windows/form1.h"
 #include "tests/launcher/launcher_fixture.h"
+#include "platform/text.h"
 #include "tests/support/tls_front.h"
 
 using namespace launchertest;
@@ -59,6 +60,42 @@ TEST_F(Https, UntrustedCertificateCountsAsNotAnswering) {
     ExpectServerChosen(form, fallback);
     EXPECT_EQ(0, primary.CountRequests());
     EXPECT_EQ(L"Helpdesk", form.GetButton(L"qvButtons_H4").Caption());
+}
+
+// Redirects are followed, five at the most, and never from https to http: past
+// that the server counts as not answering.
+TEST_F(Https, RedirectsAreFollowedFiveTimesAtMostAndNeverFromHttpsToHttp) {
+    ASSERT_TRUE(front.Ready());
+    const auto redirect = [](const std::string& location) {
+        testsupport::HttpResponse r;
+        r.status = 302;
+        r.extraHeaders = {"Location: " + location};
+        return r;
+    };
+    const std::string ini = std::string(kAssist) + "norvelassist.ini";
+    ServeConfig(fallback, Config());
+    primary.Serve(std::string(kAssist) + "real.ini", Config());
+    primary.Serve(ini, redirect("http://" + platform::ToUtf8(primary.HostAndPort()) + kAssist + "real.ini"));
+    launcher::SetDeployment({L"https://" + front.TrustedHost(), fallback.HostAndPort()});
+    {
+        launcher::Form1 form;
+        form.Load();
+        ExpectServerChosen(form, fallback);
+        EXPECT_EQ(0, Count(primary, "HEAD", "real.ini"));
+    }
+
+    launcher::SetDeployment({primary.HostAndPort(), fallback.HostAndPort()});
+    for (const int hops : {5, 6}) {
+        SCOPED_TRACE(hops);
+        const std::string hop = "/chain" + std::to_string(hops) + "-";
+        primary.Serve(ini, redirect(hop + "1"));
+        for (int i = 1; i < hops; ++i) primary.Serve(hop + std::to_string(i), redirect(hop + std::to_string(i + 1)));
+        primary.Serve(hop + std::to_string(hops), Config());
+        launcher::Form1 form;
+        form.Load();
+        ExpectServerChosen(form, hops == 5 ? primary : fallback);
+    }
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace
