@@ -21,7 +21,10 @@ std::set<Form*>& OpenForms() {
     static std::set<Form*> forms;
     return forms;
 }
-bool g_endWithLastForm = false;
+std::function<void()>& AtEnd() {
+    static std::function<void()> atEnd;
+    return atEnd;
+}
 std::function<void(Form&)>& ShowHook() {
     static std::function<void(Form&)> hook;
     return hook;
@@ -166,7 +169,9 @@ void Form::OnDestroyed() {
     EnableOtherForms();
     lastFocus_ = nullptr;
     OpenForms().erase(this);
-    if (OpenForms().empty() && g_endWithLastForm) ::PostQuitMessage(0);
+    if (!OpenForms().empty() || !AtEnd()) return;
+    AtEnd()();
+    ::PostQuitMessage(0);
 }
 
 template <typename T>
@@ -265,7 +270,7 @@ Form* Form::FromAnyWindow(HWND hwnd) {
 }
 
 int Form::OpenFormCount() { return static_cast<int>(OpenForms().size()); }
-void Form::EndProcessWithLastForm(bool enabled) { g_endWithLastForm = enabled; }
+void Form::EndProcessWithLastForm(std::function<void()> atEnd) { AtEnd() = std::move(atEnd); }
 void Form::SetShowHook(std::function<void(Form&)> hook) { ShowHook() = std::move(hook); }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -81,8 +81,10 @@ public:
     static Form* FromAnyWindow(HWND hwnd);
     // Forms whose window exists.
     static int OpenFormCount();
-    // Posts WM_QUIT when the last form closes (the program's end). Off by default.
-    static void EndProcessWithLastForm(bool enabled);
+    // From then on the last form to close runs `atEnd` (inside its window's
+    // destruction: it must not throw) and posts WM_QUIT, the program's end. An empty
+    // function, the default, does neither.
+    static void EndProcessWithLastForm(std::function<void()> atEnd);
     // Called every time a form has been shown (tests use it to drive modal forms).
     static void SetShowHook(std::function<void(Form&)> hook);
 

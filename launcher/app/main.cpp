@@ -1,6 +1,6 @@
 // NorvelAssist: the process opens the main window and runs until the last window
 // has been closed. A second start in the same session brings the first one's window
-// to the front instead.
+// to the front instead, or, when that one is ending, waits for it and opens its own.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,17 +24,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::SetAppTitle(launcher::BuiltAppTitle());
     return launcher::RunGuarded([] {
         launcher::SingleInstance instance;
-        if (!instance.IsFirst()) {
-            launcher::BringRunningLauncherToFront();
-            return 0;
-        }
+        if (!instance.IsFirst() && !instance.TakeOverUnlessRunningShows()) return 0;
         launcher::RemoveOldProgramSoon();  // left by the update that started this program
         platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " +
                       launcher::WindowsVersionText());
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&controls);
         launcher::RegisterControls();
-        forms::Form::EndProcessWithLastForm(true);
+        // The next start is the first as soon as the last window has closed, while
+        // this program still ends (its forms, workers and log go after).
+        forms::Form::EndProcessWithLastForm([&instance] { instance.Release(); });
         launcher::Form1 main;
         main.Show();
         forms::RunMessageLoop([] { return true; });

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,7 @@ public:
     }
     bool started() const { return ok_; }
     DWORD pid() const { return pi_.dwProcessId; }
+    bool Running() const { return ok_ && ::WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
     // True when the process ended within timeoutMs, with its exit code in `code`.
     bool WaitForExit(DWORD& code, DWORD timeoutMs = 20000) {
         if (::WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
@@ -411,6 +413,30 @@ TEST(EndToEnd, FolderNotMadeSignOfLifeAndASecondStart) {
     EXPECT_NE(nullptr, uidriver::FindChildByText(about, L"Apri cartella"));
     PressKeys(about, {VK_ESCAPE});
     EXPECT_TRUE(uidriver::WaitUntilGone(about, kEndsWithin));
+}
+
+// A start right after the previous launcher's window was closed, while that launcher
+// is still ending, shows its own window: none of twenty starts is lost.
+TEST(EndToEnd, TwentyStartsEachRightAfterACloseAllShowTheirWindow) {
+    testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
+    server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
+    testsupport::TempFolder folder(L"e2e-restarts");
+    std::vector<std::unique_ptr<Launcher>> launchers;  // none waited for before the next start
+    HWND previous = nullptr;
+    int shown = 0;
+    for (int start = 0; start < 20; ++start) {
+        if (previous) ::PostMessageW(previous, WM_CLOSE, 0, 0);
+        const Launcher& launcher = *launchers.emplace_back(std::make_unique<Launcher>(folder.Path().wstring()));
+        previous = nullptr;
+        WaitUntil([&] { return (previous = uidriver::FindTopWindow(kMain, launcher.pid())) || !launcher.Running(); });
+        shown += previous != nullptr;
+    }
+    EXPECT_EQ(20, shown);
+    if (previous) ::PostMessageW(previous, WM_CLOSE, 0, 0);
+    for (auto& launcher : launchers) {
+        DWORD code = 99;
+        EXPECT_TRUE(launcher->WaitForExit(code, kEndsWithin) && code == 0);
+    }
 }
 
 // The launcher's own update, run from a copy of the program in a scratch folder:
