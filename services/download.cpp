@@ -175,6 +175,18 @@ void Receive(const std::shared_ptr<Transfer>& t, const std::wstring& url, std::i
     ::SetEvent(t->finished.get());
 }
 
+// Why the bytes of a finished transfer may not replace the target ("" when they
+// may): its status, its length, its pin, the caller's own check.
+std::wstring Refusal(Transfer& t, std::int64_t total, std::int64_t contentLength, const DownloadChecks& checks) {
+    if (t.status != HTTP_STATUS_OK)
+        return t.status ? L"HTTP " + std::to_wstring(t.status) : InternetErrorText(t.error);
+    if (t.overLimit) return L"oltre il limite";
+    if (!t.ended || total < std::max(contentLength, t.announced)) return L"incompleto";
+    if (t.received && !MatchesPin(t.received->HexDigest(), checks.sha256Pin)) return L"impronta SHA-256 diversa";
+    if (checks.accept && !checks.accept(t.part->Path())) return L"contenuto rifiutato";
+    return {};
+}
+
 }  // namespace
 
 bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progress, const DownloadChecks& checks) {
@@ -242,17 +254,7 @@ bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progre
     // The network thread is done: the transfer is the caller's alone from here on.
     PartFile& part = *t->part;
     part.Close();
-    std::wstring what;
-    if (t->status != HTTP_STATUS_OK)
-        what = t->status ? L"HTTP " + std::to_wstring(t->status) : InternetErrorText(t->error);
-    else if (t->overLimit)
-        what = L"oltre il limite";
-    else if (!t->ended || total < std::max(contentLength, t->announced))
-        what = L"incompleto";
-    else if (t->received && !MatchesPin(t->received->HexDigest(), checks.sha256Pin))
-        what = L"impronta SHA-256 diversa";
-    else if (checks.accept && !checks.accept(part.Path()))
-        what = L"contenuto rifiutato";
+    std::wstring what = Refusal(*t, total, contentLength, checks);
     bool replaced = false;
     if (what.empty()) {
         held.reset();
