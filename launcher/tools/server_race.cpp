@@ -1,10 +1,12 @@
 #include "launcher/tools/server_race.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
 #include "platform/background.h"
 #include "services/probe.h"
+#include "services/request_deadlines.h"
 
 namespace launcher {
 namespace {
@@ -17,11 +19,9 @@ struct Probe {
 
     bool Finished() const { return ::WaitForSingleObject(done.get(), 0) == WAIT_OBJECT_0; }
     bool Answered() const { return Finished() && answered.load(); }
-    // Gives the probe up and waits for it (a cancelled probe returns at once).
-    void End() {
-        cancel.Set();
-        ::WaitForSingleObject(done.get(), INFINITE);
-    }
+    // Gives the probe up. Its task owns all it touches (this probe included), so it
+    // may end after the race has.
+    void End() { cancel.Set(); }
 };
 
 std::shared_ptr<Probe> StartProbe(std::wstring url) {
@@ -46,6 +46,10 @@ ChosenServer RaceServers(const std::wstring& primaryUrl, const std::wstring& fal
         return ChosenServer::None;
     }
     const std::shared_ptr<Probe> fallback = StartProbe(fallbackUrl);
+    // Each probe ends within its deadline; a task the pool never ran must not hold
+    // the start-up longer than that.
+    const auto giveUp = std::chrono::steady_clock::now() + headStart +
+                        std::chrono::milliseconds(services::CurrentRequestDeadlines().request + 1000);
     for (;;) {
         if (primary->Answered()) {
             fallback->End();
@@ -61,8 +65,10 @@ ChosenServer RaceServers(const std::wstring& primaryUrl, const std::wstring& fal
         for (const Probe* probe : {primary.get(), fallback.get()})
             if (!probe->Finished()) handles[count++] = probe->done.get();
         if (cancel) handles[count++] = cancel->Handle();
-        ::WaitForMultipleObjects(count, handles, FALSE, INFINITE);
-        if (platform::IsCancelled(cancel)) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now());
+        const DWORD woken =
+            ::WaitForMultipleObjects(count, handles, FALSE, static_cast<DWORD>(std::max<long long>(left.count(), 0)));
+        if (platform::IsCancelled(cancel) || woken == WAIT_TIMEOUT) {
             primary->End();
             fallback->End();
             return ChosenServer::None;
