@@ -2,6 +2,7 @@
 
 #include <wininet.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <vector>
 
@@ -66,7 +67,8 @@ bool IsRedirect(DWORD status) {
 }
 
 // Sends the request once, on handles of its own (the ones of an earlier redirect go).
-bool SendOnce(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out, HINTERNET session) {
+bool SendOnce(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out, HINTERNET session,
+              const std::wstring& headers) {
     const std::wstring target = WithForwardSlashes(url);
     std::vector<wchar_t> host(target.size() + 1), path(target.size() + 1), extra(target.size() + 1);
     URL_COMPONENTSW parts{};
@@ -83,7 +85,8 @@ bool SendOnce(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpReq
     if (object.empty()) object = L"/";
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
     const HINTERNET opened = out.Open(session, host.data(), parts.nPort, verb, object, flags);
-    return opened && ::HttpSendRequestW(opened, nullptr, 0, nullptr, 0) != FALSE;
+    return opened && ::HttpSendRequestW(opened, headers.empty() ? nullptr : headers.c_str(),
+                                        static_cast<DWORD>(headers.size()), nullptr, 0) != FALSE;
 }
 
 // The answer's Location resolved against `url`; "" without one.
@@ -103,14 +106,15 @@ std::wstring RedirectTarget(const HttpRequest& request, const std::wstring& url)
 
 }  // namespace
 
-bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out) {
+bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out,
+                     const std::wstring& headers) {
     HINTERNET session = Session();
     if (!session) return false;
     // Redirects are followed here, so that none leaves https for http and a chain ends.
     flags |= INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_NO_AUTO_REDIRECT;
     std::wstring target = url;
     for (int followed = 0;; ++followed) {
-        if (!SendOnce(verb, target, flags, out, session)) return false;
+        if (!SendOnce(verb, target, flags, out, session, headers)) return false;
         if (!IsRedirect(StatusCode(out))) return true;
         const std::wstring next = RedirectTarget(out, target);
         const bool downgrade = SchemeOf(target).https && !SchemeOf(next).https;
@@ -153,6 +157,24 @@ std::int64_t ContentLengthHeader(const HttpRequest& request) {
     while (i < count && text[i] == L' ') ++i;
     if (digits == 0 || i != count) return -1;
     return value;
+}
+
+std::wstring HeaderValue(const HttpRequest& request, const std::wstring& name) {
+    constexpr std::size_t kLimit = 1024;
+    // The name goes in, the value comes out in the same buffer.
+    std::vector<wchar_t> buffer(kLimit, L'\0');
+    if (name.size() >= kLimit) return {};
+    std::copy(name.begin(), name.end(), buffer.begin());
+    DWORD size = static_cast<DWORD>((kLimit - 1) * sizeof(wchar_t));
+    DWORD index = 0;
+    const HINTERNET handle = request.Handle();
+    if (!handle || !::HttpQueryInfoW(handle, HTTP_QUERY_CUSTOM, buffer.data(), &size, &index)) return {};
+    return std::wstring(buffer.data(), wcsnlen(buffer.data(), kLimit - 1));
+}
+
+bool IsSafeHeaderValue(const std::wstring& value) {
+    return !value.empty() && value.size() < 1024 &&
+           std::all_of(value.begin(), value.end(), [](wchar_t c) { return c >= 0x20 && c < 0x7F; });
 }
 
 bool ReadBody(const HttpRequest& request, void* buffer, DWORD size, DWORD& read) {

@@ -40,14 +40,25 @@ private:
 // system's proxy settings) and sends `verb` for the URL's path with the request
 // `flags`, never with the user's cookies. Redirects are followed, five at the most
 // and never from https to http (false then, logged). A backslash in the URL is
-// sent as "/". False when any step fails or the request is closed meanwhile.
-bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out);
+// sent as "/". `headers` (each line ending in CRLF) go with every request of the
+// chain. False when any step fails or the request is closed meanwhile.
+bool SendHttpRequest(const wchar_t* verb, const std::wstring& url, DWORD flags, HttpRequest& out,
+                     const std::wstring& headers = {});
 
 // The response's status code, or 0 when it cannot be read.
 DWORD StatusCode(const HttpRequest& request);
 
 // The response's Content-Length, or -1 when there is none or it is not a number.
 std::int64_t ContentLengthHeader(const HttpRequest& request);
+
+// The value of the response's header `name` (its first one), "" when there is none;
+// a value of 1 KiB or more counts as none.
+std::wstring HeaderValue(const HttpRequest& request, const std::wstring& name);
+
+// True for a header value that may be sent as it is: 1 to 1023 characters of
+// printable ASCII (the space included), so no value read from elsewhere can end a
+// header line and start another.
+bool IsSafeHeaderValue(const std::wstring& value);
 
 // Reads up to `size` bytes of the body; false when the read fails or the request
 // has been closed.

@@ -48,7 +48,9 @@ const char* Reason(int status) {
     case 204: return "No Content";
     case 301: return "Moved Permanently";
     case 302: return "Found";
+    case 206: return "Partial Content";
     case 304: return "Not Modified";
+    case 416: return "Range Not Satisfiable";
     case 400: return "Bad Request";
     case 403: return "Forbidden";
     case 404: return "Not Found";
@@ -56,6 +58,19 @@ const char* Reason(int status) {
     case 503: return "Service Unavailable";
     default: return "Status";
     }
+}
+
+// The value of the request header `name` (any letter case), "" without one.
+std::string RequestHeader(const std::string& headers, const std::string& name) {
+    std::istringstream lines(headers);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos || Lower(line.substr(0, colon)) != Lower(name)) continue;
+        const std::size_t value = line.find_first_not_of(' ', colon + 1);
+        return value == std::string::npos ? std::string() : line.substr(value);
+    }
+    return {};
 }
 
 struct WinsockInit {
@@ -328,7 +343,7 @@ void HttpServer::ServeConnection(SOCKET s) {
             return;
         }
         if (!Pause(DelayBeforeAnswer())) return;
-        if (!SendResponse(s, rec.method, *response, keepAlive)) break;
+        if (!SendResponse(s, rec, *response, keepAlive)) break;
     }
     shutdown(s, SD_SEND);
 }
@@ -391,17 +406,44 @@ std::optional<HttpResponse> HttpServer::Lookup(const std::string& method, const 
     return std::nullopt;
 }
 
-bool HttpServer::SendResponse(SOCKET s, const std::string& method, const HttpResponse& r, bool& keepAlive) {
-    const bool head = method == "HEAD";
-    const int status = head && r.headStatus ? *r.headStatus : r.status;
-    const std::int64_t bodySize = r.generatedSize >= 0 ? r.generatedSize : static_cast<std::int64_t>(r.body.size());
+bool HttpServer::SendResponse(SOCKET s, const HttpRequestRecord& request, const HttpResponse& r, bool& keepAlive) {
+    const bool head = request.method == "HEAD";
+    int status = head && r.headStatus ? *r.headStatus : r.status;
+    std::int64_t bodySize = r.generatedSize >= 0 ? r.generatedSize : static_cast<std::int64_t>(r.body.size());
     if (r.closeAfter || r.noLength) keepAlive = false;
+
+    // Conditional and range requests, for a GET that would be answered 200.
+    std::int64_t first = 0;
+    std::string contentRange;
+    const auto names = [&](const std::string& validator) {
+        return !validator.empty() && (validator == r.etag || validator == r.lastModified);
+    };
+    const std::string range = RequestHeader(request.headers, "Range");
+    const std::string ifRange = RequestHeader(request.headers, "If-Range");
+    if (!head && status == 200 &&
+        ((!r.etag.empty() && RequestHeader(request.headers, "If-None-Match") == r.etag) ||
+         (!r.lastModified.empty() && RequestHeader(request.headers, "If-Modified-Since") == r.lastModified))) {
+        status = 304;
+        bodySize = 0;
+    } else if (!head && status == 200 && range.starts_with("bytes=") && range.ends_with("-") && !r.ignoresRange &&
+               (ifRange.empty() || r.ignoresIfRange || names(ifRange))) {
+        first = std::strtoll(range.c_str() + 6, nullptr, 10) + r.rangeShift;
+        status = first < bodySize ? 206 : 416;
+        contentRange = status == 206 ? "bytes " + std::to_string(first) + "-" + std::to_string(bodySize - 1) + "/" +
+                                           std::to_string(bodySize)
+                                     : "bytes */" + std::to_string(bodySize);
+        if (status == 416) first = bodySize;
+    }
 
     std::string header = "HTTP/1.1 " + std::to_string(status) + " " + Reason(status) + "\r\n";
     if (r.chunked)
         header += "Transfer-Encoding: chunked\r\n";
     else if (!r.noLength)
-        header += "Content-Length: " + std::to_string(r.contentLength ? *r.contentLength : bodySize) + "\r\n";
+        header += "Content-Length: " +
+                  std::to_string(r.contentLength && status == 200 ? *r.contentLength : bodySize - first) + "\r\n";
+    if (!contentRange.empty()) header += "Content-Range: " + contentRange + "\r\n";
+    if (!r.etag.empty()) header += "ETag: " + r.etag + "\r\n";
+    if (!r.lastModified.empty()) header += "Last-Modified: " + r.lastModified + "\r\n";
     for (const std::string& h : r.extraHeaders) header += h + "\r\n";
     if (!keepAlive) header += "Connection: close\r\n";
     header += "\r\n";
@@ -413,8 +455,14 @@ bool HttpServer::SendResponse(SOCKET s, const std::string& method, const HttpRes
 
     const std::size_t piece = r.trickleBytes > 0 ? r.trickleBytes : (r.chunked ? 4096 : 256 * 1024);
     std::string buffer;
-    for (std::int64_t offset = 0; offset < bodySize;) {
-        const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(piece, bodySize - offset));
+    for (std::int64_t offset = first; offset < bodySize;) {
+        std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(piece, bodySize - offset));
+        const std::int64_t sent = offset - first;
+        if (r.cutAfter >= 0) n = static_cast<std::size_t>(std::min<std::int64_t>(n, r.cutAfter - sent));
+        if (n == 0) {
+            keepAlive = false;  // cut: the connection ends mid-body
+            return false;
+        }
         const char* data;
         if (r.generatedSize >= 0) {
             buffer = PatternBytes(offset, n);

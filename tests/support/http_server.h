@@ -1,6 +1,7 @@
 // A small HTTP/1.1 server for tests: it runs on a background thread of the test
 // program, listens on 127.0.0.1 on a free port and answers GET and HEAD from
-// registered responses or from the files of a folder. A request in the absolute
+// registered responses or from the files of a folder, with conditional and range
+// requests. A request in the absolute
 // form a client sends to a proxy ("GET http://host:port/path") is answered as the
 // origin would answer it, so the server can stand as the proxy of a test too. Responses can misbehave on
 // purpose (status per method, no Content-Length, short or long body, trickle,
@@ -42,6 +43,16 @@ struct HttpResponse {
     int tricklePauseMs = 0;             // ...with this pause before each piece
     bool silent = false;                // read the request and never answer (until the client goes)
     std::vector<std::string> extraHeaders;  // whole header lines without CRLF, e.g. "Content-Type: text/plain"
+    // Validators, sent when not empty. A GET whose If-None-Match is the ETag, or whose
+    // If-Modified-Since is the Last-Modified, is answered 304 without a body.
+    std::string etag;
+    std::string lastModified;
+    // A GET with "Range: bytes=N-" is answered 206 with the bytes from N (416 past the
+    // end) unless its If-Range names another version (then 200, the whole body).
+    bool ignoresRange = false;    // answers every Range with 200 and the whole body
+    bool ignoresIfRange = false;  // answers the range whatever If-Range names
+    std::int64_t rangeShift = 0;  // a faulty 206: its range starts this many bytes off
+    std::int64_t cutAfter = -1;   // >= 0: the connection is cut after this many body bytes
 
     // A body shorter than announced: `announced` in the header, `body` sent, then close.
     static HttpResponse ShortBody(std::string body, std::int64_t announced);
@@ -123,7 +134,7 @@ private:
     void ServeConnection(SOCKET s);
     // Picks the answer for a request; nullopt means 404.
     std::optional<HttpResponse> Lookup(const std::string& method, const std::string& target);
-    bool SendResponse(SOCKET s, const std::string& method, const HttpResponse& r, bool& keepAlive);
+    bool SendResponse(SOCKET s, const HttpRequestRecord& request, const HttpResponse& r, bool& keepAlive);
     void WaitUntilClosed(SOCKET s);
     int DelayBeforeAnswer() const;
     // Waits `ms` unless the server stops meanwhile; false when it stops.
