@@ -10,9 +10,9 @@
 #include "platform/log.h"
 #include "services/config.h"
 #include "services/config_signature.h"
+#include "services/copy_validators.h"
 #include "services/download.h"
 #include "services/folder.h"
-#include "services/probe.h"
 
 namespace launcher {
 namespace {
@@ -68,11 +68,12 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     services::RemoveLeftoverPartFiles(session.toolFolder);
     if (ConfigKeys().empty()) platform::Log(L"configurazione non firmata: il programma non ha chiavi per verificarla");
 
-    // No server, no probe: the URL would then start with the bare file name.
-    std::wstring configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
-    if (session.serverBaseUrl.empty() || !services::HttpExists(configUrl, cancel)) return fetch;
+    // No server, no request: the URL would then start with the bare file name.
+    if (session.serverBaseUrl.empty()) return fetch;
+    const std::wstring configUrl = session.serverBaseUrl + L"\\" + kConfigFileName;
     const std::wstring& localConfig = session.configPath;
-    // The series a new file must reach is the believed local copy's.
+    // The series a new file must reach is the believed local copy's; only that copy
+    // makes the request conditional.
     const std::optional<Configuration> before = LoadLocalCopy(localConfig);
     const std::uint64_t localSerie = before ? before->serie : 0;
     LastProgress progress(fetch);
@@ -81,7 +82,12 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     checks.boundWhole = true;
     checks.maxBytes = services::kConfigSizeLimit;  // a larger file is no configuration
     checks.cancel = cancel;
-    const bool replaced = services::DownloadFile(configUrl, localConfig, &progress, checks);
+    if (before) checks.ifChanged = services::ReadCopyValidators(localConfig);
+    const services::Downloaded got = services::FetchFile(configUrl, localConfig, &progress, checks);
+    // The GET's answer stands for the probe: neither 200 nor 304, no configuration.
+    if (got.result == services::DownloadResult::NotAnswered) return fetch;
+    const bool replaced = got.result == services::DownloadResult::Replaced;
+    if (replaced) services::KeepCopyValidators(localConfig, got.validators);
     // A failed or refused download (a captive portal's page, a file not signed right,
     // an older one) leaves an earlier copy as it was; without a believed one there is
     // no configuration.

@@ -34,15 +34,18 @@ struct ConfigFetch {
 };
 
 // In this order: HEAD of the configuration on the primary server and, when it has
-// not answered 200 within a second, on the fallback too (RaceServers); the tool folder from the
-// environment, made when missing (the fetch ends there when the data folder is
-// unknown or the folder cannot be made), and the part files a killed download left
-// there removed; HEAD again on the server that answered, and when that answers 200
-// the configuration downloaded into the tool folder, replacing the local copy only
-// when AcceptDownloadedConfiguration takes it. Each HEAD ends within the request
-// deadline, the download within the transfer deadline. A failed or refused download
-// leaves an earlier copy in place, which then counts as the configuration and is
-// read when the launcher believes it (config_trust.h).
+// not answered 200 within a second, on the fallback too (RaceServers); the tool
+// folder from the environment, made when missing (the fetch ends there when the data
+// folder is unknown or the folder cannot be made), and the part files a killed
+// download left there removed; one GET of the configuration from the server that
+// answered, on the connection the HEAD left open. The GET is conditional when the
+// local copy is believed and its validators are kept beside it: a 304 keeps the copy
+// as it is. Its answer stands for the server's: neither 200 nor 304, and there is no
+// configuration. A 200's file replaces the local copy only when
+// AcceptDownloadedConfiguration takes it, and its validators are kept with it. The
+// HEAD ends within the request deadline, the GET within the transfer deadline. A
+// failed or refused download leaves an earlier copy in place, which then counts as
+// the configuration and is read when the launcher believes it (config_trust.h).
 // A set `cancel` ends the requests at once (the program is ending).
 ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::CancelEvent* cancel = nullptr);
 

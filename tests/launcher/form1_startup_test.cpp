@@ -29,7 +29,7 @@ protected:
     std::wstring Tag(launcher::Form1& f, const wchar_t* name) { return f.GetButton(name).Tag(); }
 };
 
-TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
+TEST_F(StartUp, PrimaryAnswersTheProbeAndOneGetOnOneConnection) {
     ServeConfig(primary, Config());
     launcher::Form1 form;
     EXPECT_EQ(0, primary.CountRequests());  // the servers are asked by the load, not before
@@ -39,9 +39,10 @@ TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
     EXPECT_EQ(ToolFolder() + L"\\norvelassist.ini", form.CurrentSession().configPath);
     ExpectServerChosen(form, primary);
     EXPECT_EQ(ToolFolder(), form.CurrentSession().toolFolder);
-    const EngineRequests engine = EngineRequestsPerDownload();
-    EXPECT_EQ(2 + engine.heads, Count(primary, "HEAD", "norvelassist.ini"));
-    EXPECT_EQ(engine.gets, Count(primary, "GET", "norvelassist.ini"));
+    EXPECT_EQ(1, Count(primary, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(1, Count(primary, "GET", "norvelassist.ini"));
+    EXPECT_EQ(2, primary.CountRequests());
+    EXPECT_EQ(1, primary.CountConnections());
     EXPECT_EQ(0, fallback.CountRequests());
     EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"alfa.exe", Tag(form, L"qvButtons_H4"));
@@ -68,6 +69,33 @@ TEST_F(StartUp, PrimaryAnswersProbedOnceBeforeAndOnceAfterTheFolderStep) {
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
 }
 
+// A second start with the configuration unchanged: the GET is conditional, answered
+// 304, and the copy is read as it is. A changed one comes whole with its new ETag.
+TEST_F(StartUp, ASecondStartAsksWhetherTheConfigurationChanged) {
+    HttpResponse versioned;
+    versioned.body = Config();
+    versioned.etag = "\"c1\"";
+    primary.Serve(std::string(kAssist) + "norvelassist.ini", versioned);
+    for (int start = 0; start < 3; ++start) {
+        if (start == 2) {
+            versioned.body = Config() + "[3]\r\nnome=Gamma\r\n";
+            versioned.etag = "\"c2\"";
+            primary.Serve(std::string(kAssist) + "norvelassist.ini", versioned);
+        }
+        primary.ClearRequests();
+        launcher::Form1 form;
+        form.Load();
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
+        EXPECT_EQ(2, primary.CountRequests()) << start;
+        const std::string get = primary.Requests().back().headers;
+        EXPECT_EQ(start == 0 ? std::string::npos : get.find("If-None-Match: \"c1\""), get.find("If-None-Match"));
+        EXPECT_EQ(versioned.body, testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
+    }
+    EXPECT_NE(std::string::npos, testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini.validatori")
+                                     .find("etag=\"c2\""));
+}
+
 TEST_F(StartUp, OnlyTheFallbackAnswers) {
     ServeConfig(fallback, Config());
     launcher::Form1 form;
@@ -76,7 +104,8 @@ TEST_F(StartUp, OnlyTheFallbackAnswers) {
     EXPECT_TRUE(messages.empty());
     ExpectServerChosen(form, fallback);
     EXPECT_EQ(1, Count(primary, "HEAD", "norvelassist.ini"));
-    EXPECT_EQ(2 + EngineRequestsPerDownload().heads, Count(fallback, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(1, Count(fallback, "HEAD", "norvelassist.ini"));
+    EXPECT_EQ(1, Count(fallback, "GET", "norvelassist.ini"));
     EXPECT_EQ(0, Count(primary, "GET", "norvelassist.ini"));
     EXPECT_EQ(L"Alfa", Caption(form, L"qvButtons_H4"));
     EXPECT_EQ(L"Beta", Caption(form, L"qvButtons_H1"));
@@ -100,10 +129,16 @@ TEST_F(StartUp, NeitherAnswersShowsBothMessagesInOrderAndTheFallbackEntries) {
         EXPECT_TRUE(::IsWindowEnabled(form.GetButton(name).Handle()));
 }
 
-TEST_F(StartUp, ServerThatStopsAnsweringBeforeTheThirdProbe) {
+// The GET's status stands for the server's answer: neither 200 nor 304, and the
+// configuration is unreachable, an earlier copy or not.
+TEST_F(StartUp, ServerThatStopsAnsweringBeforeTheGet) {
     HttpResponse ok;
     ok.body = Config();
-    primary.ServeSequence(std::string(kAssist) + "norvelassist.ini", {ok, HttpResponse::HeadStatus(404, Config())});
+    HttpResponse gone;
+    gone.status = 404;
+    ::CreateDirectoryW(ToolFolder().c_str(), nullptr);
+    testsupport::WriteWholeFile(ToolFolder() + L"\\norvelassist.ini", Config());
+    primary.ServeSequence(std::string(kAssist) + "norvelassist.ini", {ok, gone});
     launcher::Form1 form;
     form.Load();
 
@@ -183,14 +218,15 @@ TEST_F(StartUp, UnreachableConfigurationLeavesAnEarlierCopyForLaterReaders) {
     EXPECT_EQ(Config(), testsupport::ReadWholeFile(ToolFolder() + L"\\norvelassist.ini"));
 }
 
-// A configuration download that fails (the probes pass) leaves an earlier copy to be
-// read silently; without one the configuration counts as unreachable.
+// A configuration download that breaks off after its 200 leaves an earlier copy to
+// be read silently; without one the configuration counts as unreachable.
 TEST_F(StartUp, FailedConfigurationDownloadReadsAnEarlierCopyOrFallsBack) {
-    HttpResponse getFails = HttpResponse::HeadStatus(200, Config());
-    getFails.status = 500;
+    HttpResponse cut = HttpResponse::HeadStatus(200, Config());
+    cut.status = 200;
+    cut.cutAfter = 20;
     for (bool earlierCopy : {false, true}) {
-        for (const HttpResponse& broken : {getFails, HttpResponse::ShortBody(Config().substr(0, 20), 500)}) {
-            SCOPED_TRACE(testing::Message() << "earlier copy " << earlierCopy << ", GET status " << broken.status);
+        for (const HttpResponse& broken : {cut, HttpResponse::ShortBody(Config().substr(0, 20), 500)}) {
+            SCOPED_TRACE(testing::Message() << "earlier copy " << earlierCopy << ", cut " << broken.cutAfter);
             messages.clear();
             ::CreateDirectoryW(ToolFolder().c_str(), nullptr);
             ::DeleteFileW((ToolFolder() + L"\\norvelassist.ini").c_str());
