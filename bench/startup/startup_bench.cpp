@@ -6,7 +6,9 @@
 // with the server waiting 40 ms before each answer as a distant server would. Prints
 // the medians, the requests and connections per start, the ratio to the minimal
 // window, the ratio to the network baseline on loopback (target: at most 1.15) and,
-// last, the same ratio at a distance (target: at most 1.0).
+// last, the same ratio at a distance (goal: at most 0.5). The baseline keeps the
+// four requests of the first design; the launcher's requests per start are counted
+// for a first start and for a second one with the configuration unchanged.
 //
 // An optional argument names another launcher program to time (a Windows path),
 // e.g. an earlier build, for figures before and after a change from one run.
@@ -100,9 +102,11 @@ Medians TimeAll(const std::wstring& launcher, const std::wstring& configUrl, wch
 
 int main(int argc, char** argv) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
-    server.Serve("/cms/images/stories/assistenza/norvelassist.ini",
-                 "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=NorvelHelpdesk.exe\r\n"
-                 "[2]\r\nnome=SOS\r\neseguibile=NorvelSOS.exe\r\n");
+    testsupport::HttpResponse config;
+    config.body = "[norvelassist]\r\nversione=3.0.0\r\n[1]\r\nnome=Helpdesk\r\neseguibile=NorvelHelpdesk.exe\r\n"
+                  "[2]\r\nnome=SOS\r\neseguibile=NorvelSOS.exe\r\n";
+    config.etag = "\"bench-1\"";  // as a static web server sends it
+    server.Serve("/cms/images/stories/assistenza/norvelassist.ini", config);
     testsupport::TempFolder folder(L"startup-bench");
     const std::wstring local = folder.Path().wstring();
     ::SetEnvironmentVariableW(L"LOCALAPPDATA", local.c_str());
@@ -122,6 +126,9 @@ int main(int argc, char** argv) {
     TimeToWindow(launcher, L" Assistenza Remota Norvel Sistemi 3.0", environment);
     const int launcherRequests = server.CountRequests() - networkRequests;
     const int launcherConnections = server.CountConnections() - networkConnections;
+    // A second start, the configuration unchanged since the first.
+    TimeToWindow(launcher, L" Assistenza Remota Norvel Sistemi 3.0", environment);
+    const int unchangedRequests = server.CountRequests() - networkRequests - launcherRequests;
 
     const Medians loopback = TimeAll(launcher, configUrl, environment, true);
     server.SetAnswerDelay(kDistantServerDelayMs);
@@ -146,10 +153,12 @@ int main(int argc, char** argv) {
     std::printf("silent primary: %.2f s to the main window (goal <= 1.5 s; Wine without a window manager adds "
                 "2 s to take the wait window down)\n", silentPrimary / 1000.0);
     std::printf("per start: network baseline %d requests on %d connections, NorvelAssist %d requests on %d "
-                "connections\n", networkRequests, networkConnections, launcherRequests, launcherConnections);
+                "connections (goal <= 2)\n", networkRequests, networkConnections, launcherRequests, launcherConnections);
+    std::printf("per start with the configuration unchanged: NorvelAssist %d requests (goal <= 2)\n",
+                unchangedRequests);
     std::printf("ratio NorvelAssist / minimal window: %.2f\n", loopback.launcher / loopback.minimal);
     std::printf("ratio NorvelAssist / network baseline: %.2f (target <= 1.15)\n", loopback.launcher / loopback.network);
-    std::printf("ratio NorvelAssist / network baseline, distant server: %.2f (target <= 1.0)\n",
+    std::printf("ratio NorvelAssist / network baseline, distant server: %.2f (goal <= 0.5)\n",
                 distant.launcher / distant.network);
     return 0;
 }

@@ -75,17 +75,6 @@ void LauncherTest::Accept(forms::Form& dialog) {
 
 void LauncherTest::Cancel(forms::Form& dialog) { ClickWindow(dialog.GetCommandButton(L"Command2").Handle()); }
 
-const EngineRequests& EngineRequestsPerDownload() {
-    static const EngineRequests measured = [] {
-        testsupport::HttpServer server;
-        testsupport::TempFolder folder(L"engine");
-        server.Serve("/file.bin", std::string(10000, 'x'));
-        services::DownloadFile(server.Url("/file.bin"), folder.File(L"file.bin"), nullptr);
-        return EngineRequests{server.CountRequests("HEAD", "/file.bin"), server.CountRequests("GET", "/file.bin")};
-    }();
-    return measured;
-}
-
 namespace {
 std::function<void()>& CurrentTick() {
     static std::function<void()> tick;

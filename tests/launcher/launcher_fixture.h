@@ -62,15 +62,6 @@ private:
     launcher::ShellOpenSink previousShell_;
 };
 
-// The requests the download engine itself makes for one successful download
-// (its size query and the transfer), measured once against its own server, so the
-// window tests can count the windows' own probes.
-struct EngineRequests {
-    int heads;
-    int gets;
-};
-const EngineRequests& EngineRequestsPerDownload();
-
 // Calls `tick` every 5 ms while the thread processes messages (e.g. during a
 // download, which processes pending messages after every chunk).
 class Ticker {
