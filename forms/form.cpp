@@ -122,6 +122,7 @@ void Form::Show() {
     if (!wasVisible) {
         ::UpdateWindow(hwnd());
         FocusFirstControl();
+        OnShown();
         if (ShowHook()) ShowHook()(*this);
     }
 }

@@ -94,6 +94,8 @@ protected:
     virtual void OnLoadStarting() {}
     // The load handler: runs once per load, before the form is first shown.
     virtual void OnLoad() {}
+    // Runs once the form is on screen after a load (its first show).
+    virtual void OnShown() {}
     // Esc pressed on the form: true when the form took it for work of its own (a
     // transfer to stop), so the cancel button is not pressed.
     virtual bool OnEscape() { return false; }

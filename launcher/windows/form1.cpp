@@ -34,6 +34,7 @@ Form1::~Form1() {
     // The alternatives window goes first: it may still be open. A fetch that was
     // never waited for is given up rather than waited out.
     form3_.reset();
+    signOfLife_.reset();
     fetchWorker_.Stop();
 }
 
@@ -56,6 +57,10 @@ void Form1::OnLoadStarting() {
         });
     });
 }
+
+// Taking a window down can take a while (a window manager's answer): the main window
+// is on screen by then.
+void Form1::OnShown() { signOfLife_.reset(); }
 
 void Form1::OnLoad() {
     progress_.emplace(*this);
@@ -81,7 +86,7 @@ bool Form1::WaitForFetch() {
     const auto done = [this] { return fetched_ || fetchFailure_; };
     // Shown on the timer's first tick (which may come a little early).
     const auto showAt = std::chrono::steady_clock::now() + kSignOfLifeAfter - std::chrono::milliseconds(30);
-    std::optional<WaitWindow> wait;
+    std::optional<WaitWindow>& wait = signOfLife_;
     const UINT_PTR wakeUp = ::SetTimer(nullptr, 0, static_cast<UINT>(kSignOfLifeAfter.count()), nullptr);
     forms::RunMessageLoop([&] {
         if (done()) return false;
@@ -100,6 +105,11 @@ bool Form1::WaitForFetch() {
 // welcome text, the folder message, the tool buttons and the version message (or the
 // update offer). False when an installed update runs instead of this program.
 bool Form1::StartUp(const ConfigFetch& fetch) {
+    // A start-up with something to say takes the sign of life down first; a quiet one
+    // lets the window replace it.
+    const bool quiet = !fetch.session.serverBaseUrl.empty() && fetch.folderReady && fetch.configured &&
+                       !fetch.update && !fetch.obsolete;
+    if (!quiet) signOfLife_.reset();
     session_ = fetch.session;
     shownHost_ = fetch.shownHost;
     GetLabel(kHostLabel).SetCaption(BareHost(fetch.shownHost));

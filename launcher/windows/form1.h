@@ -15,6 +15,7 @@
 #include "launcher/tools/tool_fetch.h"
 #include "launcher/windows/download_progress.h"
 #include "launcher/windows/form3.h"
+#include "launcher/windows/wait_window.h"
 #include "platform/worker.h"
 
 namespace launcher {
@@ -38,6 +39,7 @@ public:
 protected:
     void OnLoadStarting() override;
     void OnLoad() override;
+    void OnShown() override;
     bool OnEscape() override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -52,6 +54,9 @@ private:
     platform::Worker fetchWorker_;          // the start-up's configuration fetch
     std::optional<ConfigFetch> fetched_;    // its outcome, once its event ran
     std::exception_ptr fetchFailure_;       // or what it threw
+    // The slow start-up's sign of life: taken down once the window shows, or before
+    // the start-up's first message.
+    std::optional<WaitWindow> signOfLife_;
     std::optional<DownloadProgress> progress_;
     std::optional<ToolFetch> toolFetch_;
     std::unique_ptr<Form3> form3_;
