@@ -59,6 +59,17 @@ TEST(FormsRuntime, TwipsRoundToTheNearestPixelHalvesAwayFromZero) {
     }
 }
 
+// Twips x dpi / 1440 at every scale: the main window's 6135 x 5505 twips are 409 x 367
+// pixels at 96 dpi and exactly twice that at 192, where 7 whole twips a pixel would
+// give 876 x 786.
+TEST(FormsRuntime, TwipsScaleInExactProportionAtEveryDpi) {
+    const int table[][3] = {{6135, 96, 409}, {5505, 96, 367},  {6135, 192, 818}, {5505, 192, 734},
+                            {6135, 168, 716}, {6135, 216, 920}, {5600, 120, 467}, {5600, 144, 560},
+                            {6, 120, 1},      {4, 192, 1},      {3, 192, 0},      {-4, 192, -1},
+                            {3, 240, 1},      {1440, 288, 288}, {2000000, 480, 666667}};
+    for (const auto& [twips, dpi, pixels] : table) EXPECT_EQ(pixels, TwipsToPixels(twips, dpi)) << twips << " @ " << dpi;
+}
+
 TEST(FormsRuntime, ColoursFromNumbersAndHexTextsAndTheirRgb) {
     const std::pair<const char*, std::uint32_t> read[] = {
         {"255", 0xFF}, {R"("0xFF8000")", 0xFF8000}, {R"("0X8000000F")", 0x8000000F},
