@@ -4,12 +4,15 @@
 #include <set>
 #include <stdexcept>
 
+#include "forms/art_scale.h"
 #include "forms/colors.h"
 #include "forms/screen_pointer.h"
 #include "forms/twips.h"
 #include "platform/high_contrast.h"
+#include "platform/log.h"
 #include "platform/pending_messages.h"
 #include "platform/screen.h"
+#include "platform/text.h"
 
 namespace forms {
 namespace {
@@ -75,12 +78,7 @@ void Form::Load() {
     const int w = frame.right - frame.left, h = frame.bottom - frame.top;
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
     backBrush_.reset(::CreateSolidBrush(ToRgb(description_.backColor)));
-    if (!description_.picture.empty()) {
-        picture_.reset(static_cast<HBITMAP>(
-            ::LoadImageW(instance, description_.picture.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-        BITMAP bm{};
-        if (picture_ && ::GetObjectW(picture_.get(), sizeof bm, &bm)) pictureSize_ = {bm.bmWidth, bm.bmHeight};
-    }
+    if (!description_.picture.empty()) LoadPicture(instance);
     CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, x, y, w, h, owner_);
     if (!hwnd()) throw std::runtime_error("form window not created");
     events_.Attach(hwnd());
@@ -194,20 +192,45 @@ Shape& Form::GetShape(const std::wstring& name) { return Get<Shape>(name); }
 CommandButton& Form::GetCommandButton(const std::wstring& name) { return Get<CommandButton>(name); }
 HostedButton& Form::GetButton(const std::wstring& name) { return Get<ButtonSlot>(name).Button(); }
 
+// The picture at its 96-dpi size and, on a finer screen, its drawing for the scale.
+void Form::LoadPicture(HINSTANCE instance) {
+    picture_.reset(static_cast<HBITMAP>(
+        ::LoadImageW(instance, description_.picture.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    BITMAP bm{};
+    if (picture_ && ::GetObjectW(picture_.get(), sizeof bm, &bm)) pictureSize_ = {bm.bmWidth, bm.bmHeight};
+    art_.reset();
+    std::vector<int> drawn;
+    for (const int percent : kArtScales)
+        if (::FindResourceW(instance, ArtResourceName(description_.picture, percent).c_str(), RT_RCDATA))
+            drawn.push_back(percent);
+    const int percent = ArtScaleFor(platform::ScreenDpi(LOGPIXELSY), drawn);
+    if (percent == 100) return;
+    const std::wstring name = ArtResourceName(description_.picture, percent);
+    try {
+        art_ = PictureObject::LoadResource(instance, name.c_str(), RT_RCDATA);
+        if (::GetObjectW(art_->BitmapHandle(), sizeof bm, &bm)) artSize_ = {bm.bmWidth, bm.bmHeight};
+    } catch (const PictureError& e) {
+        // The 96-dpi picture is then enlarged: a blurred banner, not a missing one.
+        platform::Log(L"immagine " + name + L" non caricata: " + platform::FromUtf8(e.what()));
+        art_.reset();
+    }
+}
+
 void Form::PaintBackground(HDC dc, const RECT& area) const {
     ::FillRect(dc, &area, platform::HighContrastOn() ? ::GetSysColorBrush(COLOR_WINDOW) : backBrush_.get());
     if (!picture_) return;
     platform::MemoryDC source(::CreateCompatibleDC(dc));
-    platform::ScopedSelect select(source.get(), picture_.get());
-    // The picture is drawn for 96 dpi; on a finer screen it grows with the layout.
+    const SIZE drawn = art_ ? artSize_ : pictureSize_;
+    platform::ScopedSelect select(source.get(), art_ ? art_->BitmapHandle() : picture_.get());
+    // The picture grows with the layout; its drawing for the scale is at least as large.
     const int w = ::MulDiv(pictureSize_.cx, platform::ScreenDpi(LOGPIXELSX), 96);
     const int h = ::MulDiv(pictureSize_.cy, platform::ScreenDpi(LOGPIXELSY), 96);
-    if (w == pictureSize_.cx && h == pictureSize_.cy) {
+    if (w == drawn.cx && h == drawn.cy) {
         ::BitBlt(dc, 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
         return;
     }
     const int oldMode = ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchBlt(dc, 0, 0, w, h, source.get(), 0, 0, pictureSize_.cx, pictureSize_.cy, SRCCOPY);
+    ::StretchBlt(dc, 0, 0, w, h, source.get(), 0, 0, drawn.cx, drawn.cy, SRCCOPY);
     ::SetStretchBltMode(dc, oldMode);
 }
 

@@ -22,6 +22,7 @@
 #include "forms/label.h"
 #include "forms/list_box.h"
 #include "forms/message_loop.h"
+#include "forms/picture_object.h"
 #include "forms/shape.h"
 #include "forms/user_control.h"
 #include "forms/window_base.h"
@@ -110,14 +111,17 @@ private:
     void EnableOtherForms();
     std::vector<HWND> TabOrder() const;
     UserControl* VisibleUserControl(const Control& c) const;
+    void LoadPicture(HINSTANCE instance);
     template <typename T>
     T& Get(const std::wstring& name);
 
     FormDescription description_;
     platform::WindowEvents events_;
     std::vector<std::unique_ptr<Control>> controls_;
-    platform::Bitmap picture_;
+    platform::Bitmap picture_;  // drawn for 96 dpi
     SIZE pictureSize_{};
+    PictureRef art_;  // the picture drawn anew for this screen's scale; null: none
+    SIZE artSize_{};
     platform::Brush backBrush_;
     bool modal_ = false;
     HWND owner_ = nullptr;

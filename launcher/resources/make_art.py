@@ -1,8 +1,12 @@
 #!/usr/bin/env python3
 """Draws the launcher's own artwork: the main window's banner (banner.bmp, the size
-of the window's client area at 96 dpi) and the program icon (norvelassist.ico).
+of the window's client area at 96 dpi, and banner_125.png ... banner_250.png drawn
+anew at 125, 150, 175, 200 and 250 %) and the program icon (norvelassist.ico, at the
+small and large icon sizes of every one of those scales).
 Run it again after changing the drawing; the outputs are committed."""
+import math
 import struct
+import zlib
 
 W, H = 409, 367  # 6135 x 5505 twips
 
@@ -74,6 +78,60 @@ def banner():
     return px
 
 
+SCALES = (125, 150, 175, 200, 250)
+SUPERSAMPLES = 3  # per side of each pixel of a scaled banner
+
+
+def scaled_size(length, percent):
+    """A length of the 96-dpi art at `percent`, rounded as the window rounds it."""
+    return math.floor(length * percent / 100 + 0.5)
+
+
+def banner_colour(u, v):
+    """The banner's colour at a point, in 96-dpi pixels (pixel centres on whole
+    numbers): the drawing of banner() without its pixel grid."""
+    top, bottom = (14, 42, 74), (27, 85, 130)
+    c = lerp(top, bottom, min(max(v / (H - 1), 0.0), 1.0))
+    d = (u * 0.45 + v) - 150
+    if -28 < d < 28:
+        c = lerp(c, (60, 130, 190), 0.35 * (1 - abs(d) / 28))
+    cx, cy = 58, 62
+    r = ((u - cx) ** 2 + (v - cy) ** 2) ** 0.5
+    if 30 <= r <= 38 or 12 <= r < 15:
+        return (255, 255, 255)
+    if r < 12:
+        return (20, 104, 168)
+    if u > cx and v < cy and any(abs(r - arc) <= 1.3 for arc in (20, 25)):
+        return (255, 255, 255)
+    # Glyph cells and the rule cover whole pixels of the 96-dpi grid.
+    a, b = u + 0.5, v + 0.5
+    for s, x0, y0, cell, colour in (("NORVEL", 112, 34, 6, (255, 255, 255)), ("SISTEMI", 114, 84, 3, (190, 220, 245))):
+        gy, gx = math.floor((b - y0) / cell), math.floor((a - x0) / cell)
+        if 0 <= gy < 7 and 0 <= gx < 6 * len(s) and gx % 6 < 5 and GLYPHS[s[gx // 6]][gy][gx % 6] == "1":
+            return colour
+    if 118 <= b < 119 and 112 <= a < 392:
+        return (190, 220, 245)
+    return c
+
+
+def banner_at(percent):
+    """The banner drawn at `percent`, each pixel the mean of SUPERSAMPLES squared
+    points of the drawing."""
+    w, h, k, f = scaled_size(W, percent), scaled_size(H, percent), SUPERSAMPLES, percent / 100
+    px = []
+    for y in range(h):
+        row = []
+        for x in range(w):
+            total = [0, 0, 0]
+            for j in range(k):
+                for i in range(k):
+                    c = banner_colour((x + (i + 0.5) / k) / f - 0.5, (y + (j + 0.5) / k) / f - 0.5)
+                    total = [t + ci for t, ci in zip(total, c)]
+            row.append(tuple(int(t / (k * k) + 0.5) for t in total))
+        px.append(row)
+    return px
+
+
 def bmp_bytes(px):
     h, w = len(px), len(px[0])
     stride = (w * 3 + 3) & ~3
@@ -83,6 +141,25 @@ def bmp_bytes(px):
         rows += row + b"\0" * (stride - w * 3)
     header = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 3780, 3780, 0, 0)
     return struct.pack("<2sIHHI", b"BM", 14 + 40 + len(rows), 0, 0, 54) + header + rows
+
+
+def png_bytes(px):
+    """An 8-bit RGB PNG, each row filtered against the one above (the gradient runs
+    down), compressed as tightly as zlib does."""
+    h, w = len(px), len(px[0])
+    raw = bytearray()
+    previous = bytes(w * 3)
+    for row in px:
+        line = bytes(c for pixel in row for c in pixel)
+        raw.append(2)  # "Up"
+        raw += bytes((a - b) & 0xFF for a, b in zip(line, previous))
+        previous = line
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
 
 
 def icon_image(size):
@@ -124,5 +201,9 @@ if __name__ == "__main__":
     here = os.path.dirname(os.path.abspath(__file__))
     with open(os.path.join(here, "banner.bmp"), "wb") as f:
         f.write(bmp_bytes(banner()))
+    for percent in SCALES:
+        with open(os.path.join(here, "banner_%d.png" % percent), "wb") as f:
+            f.write(png_bytes(banner_at(percent)))
+    # The small (16) and large (32) icon at every scale, and 48 for the shell.
     with open(os.path.join(here, "norvelassist.ico"), "wb") as f:
-        f.write(ico_bytes([16, 32, 48]))
+        f.write(ico_bytes([16, 20, 24, 28, 32, 40, 48, 56, 64, 80]))
