@@ -13,6 +13,7 @@
 #include "launcher/app/single_instance.h"
 #include "launcher/windows/form1.h"
 #include "launcher/windows/register_controls.h"
+#include "platform/dll_search.h"
 #include "platform/log.h"
 #include "platform/message_box.h"
 
@@ -20,14 +21,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DLLs loaded from here on (wininet and version on their first call, the ones
     // bound late) come from the system folder only, never from the folder the
     // program was started from: that is often Downloads, where anything may lie.
-    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const bool limited = platform::LimitDllSearch();
     platform::SetAppTitle(launcher::BuiltAppTitle());
-    return launcher::RunGuarded([] {
+    return launcher::RunGuarded([limited] {
         launcher::SingleInstance instance;
         if (!instance.IsFirst() && !instance.TakeOverUnlessRunningShows()) return 0;
         launcher::RemoveOldProgramSoon();  // left by the update that started this program
         platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " +
                       launcher::WindowsVersionText());
+        if (!limited) platform::Log(L"SetDefaultDllDirectories assente: DLL caricate per percorso completo");
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
         ::InitCommonControlsEx(&controls);
         launcher::RegisterControls();

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -548,27 +550,51 @@ private:
 };
 
 // The DLLs a program imports, which the loader finds before it runs (upper case).
-std::vector<std::string> ImportedDlls(const std::wstring& exe) {
-    const platform::Module image(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE));
-    const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(image.get()) & ~ULONG_PTR{3});
-    const auto* nt =
-        reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    std::vector<std::string> names;
-    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); imports && d->Name; ++d) {
-        const std::wstring name = platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name));
-        names.push_back(platform::ToUtf8(platform::ToUpper(name)));
+// The program's image as the loader maps it, for reading its headers.
+class Image {
+public:
+    explicit Image(const std::wstring& exe) : module_(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    const BYTE* Base() const { return reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_.get()) & ~ULONG_PTR{3}); }
+    const IMAGE_NT_HEADERS& Headers() const {
+        return *reinterpret_cast<const IMAGE_NT_HEADERS*>(Base() + reinterpret_cast<const IMAGE_DOS_HEADER*>(Base())->e_lfanew);
     }
-    return names;
-}
+    // Each imported DLL (upper case) with the names of the functions taken from it.
+    std::map<std::string, std::set<std::string>> Imports() const {
+        std::map<std::string, std::set<std::string>> imports;
+        const BYTE* base = Base();
+        const DWORD table = Headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); table && d->Name; ++d) {
+            auto& names = imports[platform::ToUtf8(platform::ToUpper(platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name))))];
+            for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk); t->u1.AddressOfData; ++t)
+                if (!IMAGE_SNAP_BY_ORDINAL(t->u1.Ordinal))
+                    names.insert(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name);
+        }
+        return imports;
+    }
+
+private:
+    platform::Module module_;
+};
 
 // The program's own imports are DLLs the system always takes from its own folder
-// (wininet and version are loaded on first use).
+// (wininet and version are loaded on first use), and none of the functions a Windows
+// 7 SP1 without its DLL-search update lacks: with one, the program would not start.
+// Its headers ask for a terminal server without shims, no executed data and a random
+// base (high-entropy on 64 bits).
 TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
     const std::string system =
         " KERNEL32.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL SHELL32.DLL OLE32.DLL MSVCRT.DLL COMCTL32.DLL ";
-    for (const std::string& dll : ImportedDlls(WinePath(NORVEL_ASSIST_EXE)))
-        EXPECT_NE(std::string::npos, system.find(" " + dll + " ")) << dll;
+    const Image image(WinePath(NORVEL_ASSIST_EXE));
+    const auto imports = image.Imports();
+    for (const auto& [dll, functions] : imports) EXPECT_NE(std::string::npos, system.find(" " + dll + " ")) << dll;
+    ASSERT_TRUE(imports.count("KERNEL32.DLL"));
+    EXPECT_TRUE(imports.at("KERNEL32.DLL").count("GetProcAddress"));  // the table is read right
+    for (const char* missing : {"SetDefaultDllDirectories", "AddDllDirectory", "RemoveDllDirectory"})
+        EXPECT_FALSE(imports.at("KERNEL32.DLL").count(missing)) << missing;
+    const WORD flags = image.Headers().OptionalHeader.DllCharacteristics;
+    for (const WORD wanted : {WORD{IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE}, WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
+                              WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}, WORD{IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA}})
+        EXPECT_EQ(wanted, flags & wanted) << std::hex << wanted;
 }
 
 // DLLs named like the ones the launcher uses lie beside a copy of it, and Wine is
