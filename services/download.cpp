@@ -4,7 +4,6 @@
 #include <wininet.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "platform/handles.h"
 #include "platform/log.h"
 #include "services/http_request.h"
+#include "services/part_file.h"
 #include "services/request_deadlines.h"
 #include "services/request_log.h"
 #include "services/sha256.h"
@@ -26,7 +26,6 @@ namespace {
 
 constexpr DWORD kReadSize = 4096;
 constexpr DWORD kTransferFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RESYNCHRONIZE;
-constexpr std::wstring_view kPartSuffix = L".download";
 // A transfer broken off after this many bytes goes on where it broke, this often at
 // the most.
 constexpr std::int64_t kResumeAfter = 64 * 1024;
@@ -34,51 +33,6 @@ constexpr int kMaxResumes = 3;
 // The caller takes the chunks the network thread has received at most this often: a
 // wake-up per 4096-byte chunk would cost more than the chunk.
 constexpr auto kBatchInterval = std::chrono::milliseconds(5);
-
-std::wstring LongPath(const std::wstring& path) {
-    return path.rfind(L"\\\\?\\", 0) == 0 ? path : L"\\\\?\\" + path;
-}
-
-// The file the body is written into before it replaces the target: next to it,
-// created new and held without sharing, deleted unless it has replaced the target.
-class PartFile {
-public:
-    explicit PartFile(const std::wstring& target) {
-        static std::atomic<unsigned> counter{0};
-        for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-            path_ = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) +
-                    std::wstring(kPartSuffix);
-            file_.reset(::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
-            if (!file_ && ::GetLastError() != ERROR_FILE_EXISTS) break;
-        }
-    }
-    ~PartFile() {
-        file_.reset();
-        if (!kept_) ::DeleteFileW(path_.c_str());
-    }
-    PartFile(const PartFile&) = delete;
-    PartFile& operator=(const PartFile&) = delete;
-
-    explicit operator bool() const { return static_cast<bool>(file_); }
-    bool Write(const void* data, DWORD size) {
-        DWORD written = 0;
-        return ::WriteFile(file_.get(), data, size, &written, nullptr) && written == size;
-    }
-    const std::wstring& Path() const { return path_; }
-    // Closes the file, so it can be read and moved.
-    void Close() { file_.reset(); }
-    // Closes the file and moves it over `target`.
-    bool ReplaceTarget(const std::wstring& target) {
-        file_.reset();
-        kept_ = ::MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
-        return kept_;
-    }
-
-private:
-    std::wstring path_;
-    platform::File file_;
-    bool kept_ = false;
-};
 
 }  // namespace
 
@@ -160,7 +114,9 @@ std::wstring RequestHeaders(const Validators& ifChanged, const Continuation& fro
 
 // A 206 naming another version than the one resumed is no continuation of it.
 bool SameVersion(const Validators& answer, const Validators& resumed) {
-    const auto differs = [](const std::wstring& a, const std::wstring& b) { return !a.empty() && !b.empty() && a != b; };
+    const auto differs = [](const std::wstring& a, const std::wstring& b) {
+        return !a.empty() && !b.empty() && a != b;
+    };
     return !differs(answer.etag, resumed.etag) && !differs(answer.lastModified, resumed.lastModified);
 }
 
@@ -262,8 +218,9 @@ enum class Waited { Done, TimedOut, Cancelled, NotStarted };
 // every byte's time when the whole transfer is bounded; a cancel).
 Waited RunAttempt(const std::shared_ptr<Attempt>& a, const std::wstring& url, const std::wstring& headers,
                   const Continuation& from, const DownloadChecks& checks, ProgressSink* progress) {
-    if (!a->news || !a->finished ||
-        !platform::RunInBackground([a, url, headers, from, max = checks.maxBytes] { Receive(a, url, headers, from, max); }))
+    if (!a->news || !a->finished || !platform::RunInBackground([a, url, headers, from, max = checks.maxBytes] {
+            Receive(a, url, headers, from, max);
+        }))
         return Waited::NotStarted;
     using Clock = std::chrono::steady_clock;
     const auto limit = std::chrono::milliseconds(CurrentRequestDeadlines().transfer);
@@ -292,7 +249,8 @@ Waited RunAttempt(const std::shared_ptr<Attempt>& a, const std::wstring& url, co
         }
         if (!totals.empty() && !checks.boundWhole) deadline = Clock::now() + limit;
         if (progress)
-            for (const std::int64_t received : totals) progress->OnProgress(received, DownloadPercentage(received, length));
+            for (const std::int64_t received : totals)
+                progress->OnProgress(received, DownloadPercentage(received, length));
         totals.clear();
         if (done) return Waited::Done;
         // The next batch: after a pause that the end or a cancel cuts short.
@@ -356,7 +314,8 @@ Downloaded FetchFile(std::wstring url, std::wstring localPath, ProgressSink* pro
         if (waited == Waited::Done && a->ended && total >= from.length) break;
         // Broken off: a resume goes on from here, when the bytes are worth one.
         const std::wstring broken = waited == Waited::TimedOut ? L"scaduto" : L"incompleto";
-        if (checks.boundWhole || resumes == kMaxResumes || total < kResumeAfter || IfRangeValue(from.validators).empty())
+        if (checks.boundWhole || resumes == kMaxResumes || total < kResumeAfter ||
+            IfRangeValue(from.validators).empty())
             return outcome(broken, Failed);
         from.offset = total;
         platform::Log(L"download " + url + L": " + broken + L" a " + std::to_wstring(total) + L" byte, ripresa " +
@@ -376,32 +335,6 @@ Downloaded FetchFile(std::wstring url, std::wstring localPath, ProgressSink* pro
 
 bool DownloadFile(std::wstring url, std::wstring localPath, ProgressSink* progress, const DownloadChecks& checks) {
     return FetchFile(std::move(url), std::move(localPath), progress, checks).result == DownloadResult::Replaced;
-}
-
-bool IsPartFileName(const std::wstring& name) {
-    if (!name.ends_with(kPartSuffix)) return false;
-    // Before the suffix: "." PID "-" N, each a run of digits, after a name of its own.
-    std::size_t i = name.size() - kPartSuffix.size();
-    const auto digitsBefore = [&](std::size_t& at) {
-        const std::size_t end = at;
-        while (at > 0 && name[at - 1] >= L'0' && name[at - 1] <= L'9') --at;
-        return at < end;
-    };
-    if (!digitsBefore(i) || i == 0 || name[--i] != L'-') return false;
-    if (!digitsBefore(i) || i == 0 || name[--i] != L'.') return false;
-    return i > 0;
-}
-
-void RemoveLeftoverPartFiles(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    const HANDLE found = ::FindFirstFileW((LongPath(folder) + L"\\*" + std::wstring(kPartSuffix)).c_str(), &data);
-    if (found == INVALID_HANDLE_VALUE) return;
-    const platform::FindHandle listing(found);
-    do {
-        // A part file a running download holds is not shared for deletion: it stays.
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsPartFileName(data.cFileName))
-            ::DeleteFileW((LongPath(folder) + L"\\" + data.cFileName).c_str());
-    } while (::FindNextFileW(found, &data));
 }
 
 }  // namespace services

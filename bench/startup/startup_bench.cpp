@@ -171,12 +171,15 @@ int main(int argc, char** argv) {
     }
     std::printf("minimal Win32 window program: %.1f ms to window shown (median of %d)\n", loopback.minimal, kRuns);
     std::printf("network baseline program:     %.1f ms to window shown (median of %d)\n", loopback.network, kRuns);
-    std::printf("NorvelAssist.exe:             %.1f ms to main window shown (median of %d)\n", loopback.launcher, kRuns);
+    std::printf("NorvelAssist.exe:             %.1f ms to main window shown (median of %d)\n", loopback.launcher,
+                kRuns);
     std::printf("with %d ms before each answer: network baseline %.1f ms, NorvelAssist %.1f ms\n",
                 kDistantServerDelayMs, distant.network, distant.launcher);
     std::printf("silent primary: %.2f s to the main window (goal <= 1.5 s)\n", silentPrimary / 1000.0);
-    std::printf("per start: network baseline %d requests on %d connections, NorvelAssist %d requests on %d "
-                "connections (goal <= 2)\n", networkRequests, networkConnections, launcherRequests, launcherConnections);
+    std::printf(
+        "per start: network baseline %d requests on %d connections, NorvelAssist %d requests on %d "
+        "connections (goal <= 2)\n",
+        networkRequests, networkConnections, launcherRequests, launcherConnections);
     std::printf("per start with the configuration unchanged: NorvelAssist %d requests (goal <= 2)\n",
                 unchangedRequests);
     std::printf("ratio NorvelAssist / minimal window: %.2f\n", loopback.launcher / loopback.minimal);

@@ -67,7 +67,8 @@ TEST(FormsRuntime, TwipsScaleInExactProportionAtEveryDpi) {
                             {6135, 168, 716}, {6135, 216, 920}, {5600, 120, 467}, {5600, 144, 560},
                             {6, 120, 1},      {4, 192, 1},      {3, 192, 0},      {-4, 192, -1},
                             {3, 240, 1},      {1440, 288, 288}, {2000000, 480, 666667}};
-    for (const auto& [twips, dpi, pixels] : table) EXPECT_EQ(pixels, TwipsToPixels(twips, dpi)) << twips << " @ " << dpi;
+    for (const auto& [twips, dpi, pixels] : table)
+        EXPECT_EQ(pixels, TwipsToPixels(twips, dpi)) << twips << " @ " << dpi;
 }
 
 TEST(FormsRuntime, ColoursFromNumbersAndHexTextsAndTheirRgb) {

@@ -553,10 +553,15 @@ private:
 // The program's image as the loader maps it, for reading its headers.
 class Image {
 public:
-    explicit Image(const std::wstring& exe) : module_(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    const BYTE* Base() const { return reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_.get()) & ~ULONG_PTR{3}); }
+    explicit Image(const std::wstring& exe)
+        : module_(::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+    HMODULE Handle() const { return module_.get(); }
+    const BYTE* Base() const {
+        return reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module_.get()) & ~ULONG_PTR{3});
+    }
     const IMAGE_NT_HEADERS& Headers() const {
-        return *reinterpret_cast<const IMAGE_NT_HEADERS*>(Base() + reinterpret_cast<const IMAGE_DOS_HEADER*>(Base())->e_lfanew);
+        return *reinterpret_cast<const IMAGE_NT_HEADERS*>(Base() +
+                                                          reinterpret_cast<const IMAGE_DOS_HEADER*>(Base())->e_lfanew);
     }
     // Each imported DLL (upper case) with the names of the functions taken from it.
     std::map<std::string, std::set<std::string>> Imports() const {
@@ -564,8 +569,10 @@ public:
         const BYTE* base = Base();
         const DWORD table = Headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
         for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); table && d->Name; ++d) {
-            auto& names = imports[platform::ToUtf8(platform::ToUpper(platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name))))];
-            for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk); t->u1.AddressOfData; ++t)
+            auto& names = imports[platform::ToUtf8(
+                platform::ToUpper(platform::FromUtf8(reinterpret_cast<const char*>(base + d->Name))))];
+            for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk); t->u1.AddressOfData;
+                 ++t)
                 if (!IMAGE_SNAP_BY_ORDINAL(t->u1.Ordinal))
                     names.insert(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name);
         }
@@ -592,9 +599,20 @@ TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
     for (const char* missing : {"SetDefaultDllDirectories", "AddDllDirectory", "RemoveDllDirectory"})
         EXPECT_FALSE(imports.at("KERNEL32.DLL").count(missing)) << missing;
     const WORD flags = image.Headers().OptionalHeader.DllCharacteristics;
-    for (const WORD wanted : {WORD{IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE}, WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
-                              WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}, WORD{IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA}})
+    for (const WORD wanted :
+         {WORD{IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE}, WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
+          WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}, WORD{IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA}})
         EXPECT_EQ(wanted, flags & wanted) << std::hex << wanted;
+
+    // The manifest names every system from Windows 7 to Windows 10 and 11.
+    const HMODULE module = image.Handle();
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_NE(nullptr, found);
+    const std::string manifest(static_cast<const char*>(::LockResource(::LoadResource(module, found))),
+                               ::SizeofResource(module, found));
+    for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
+                           "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+        EXPECT_NE(std::string::npos, manifest.find(std::string("<supportedOS Id=\"{") + id + "}\"/>")) << id;
 }
 
 // DLLs named like the ones the launcher uses lie beside a copy of it, and Wine is

@@ -63,8 +63,9 @@ TEST_F(Networks, SilentPrimaryCostsTheFallbacksHeadStartAndBothSilentOneDeadline
     launcher::Form1 form;
     form.Load();
     EXPECT_LT(::GetTickCount64() - start, 8500u);  // two deadlines in turn and the 2 s would be 10 s
-    EXPECT_EQ((std::vector<std::wstring>{L"Sito Norvel non raggiungibile", L"File di configurazione non raggiungibile"}),
-              messages);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{L"Sito Norvel non raggiungibile", L"File di configurazione non raggiungibile"}),
+        messages);
 }
 
 // Windows-1252, UTF-8 and UTF-8 with a mark. Each start's requests share one

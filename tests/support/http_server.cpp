@@ -87,7 +87,8 @@ struct WinsockInit {
 
 std::string PatternBytes(std::int64_t offset, std::size_t count) {
     std::string out(count, '\0');
-    for (std::size_t i = 0; i < count; ++i) out[i] = static_cast<char>(PatternByte(offset + static_cast<std::int64_t>(i)));
+    for (std::size_t i = 0; i < count; ++i)
+        out[i] = static_cast<char>(PatternByte(offset + static_cast<std::int64_t>(i)));
     return out;
 }
 
