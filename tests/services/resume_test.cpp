@@ -18,6 +18,13 @@ using testsupport::HttpResponse;
 using testsupport::ReadWholeFile;
 using testsupport::WriteWholeFile;
 
+// The SHA-256 of `bytes` as hex digits.
+std::wstring Sha256Of(const std::string& bytes) {
+    services::Sha256 hash;
+    hash.Add(bytes.data(), bytes.size());
+    return hash.HexDigest();
+}
+
 TEST(ContinuesAt, OnlyTheRestOfTheSameLengthFromTheOffsetAsked) {
     struct Case {
         const wchar_t* range;
@@ -72,11 +79,7 @@ protected:
 TEST_F(Resume, ACutAtFortyPercentGoesOnFromWhereItBrokeAndTheBarContinues) {
     server.ServeSequence("/t.exe", {Tool("\"v1\"", kCut), Tool("\"v1\"")});
     services::DownloadChecks pinned;  // the pin covers the bytes of both requests
-    pinned.sha256Pin = [&] {
-        services::Sha256 hash;
-        hash.Add(body.data(), body.size());
-        return hash.HexDigest();
-    }();
+    pinned.sha256Pin = Sha256Of(body);
     const services::Downloaded got = Fetch(pinned);
     EXPECT_EQ(got.result, DownloadResult::Replaced);
     EXPECT_EQ(got.validators.etag, L"\"v1\"");
@@ -177,13 +180,8 @@ TEST(CopyValidators, KeptForTheCopyTheyDescribeOnly) {
 
     WriteWholeFile(copy, "[1]\r\nnome=y\r\n");  // the copy changed since
     EXPECT_TRUE(services::ReadCopyValidators(copy).Empty());
-    const std::string digest = [&] {
-        services::Sha256 hash;
-        const std::string bytes = ReadWholeFile(copy);
-        hash.Add(bytes.data(), bytes.size());
-        const std::wstring hex = hash.HexDigest();
-        return std::string(hex.begin(), hex.end());
-    }();
+    const std::wstring hex = Sha256Of(ReadWholeFile(copy));
+    const std::string digest(hex.begin(), hex.end());
     for (const std::string& kept : {"etag=\"a\"\r\nX: 1\nlast-modified=\nsha256=" + digest + "\n",
                                     "last-modified=x\netag=\"a\"\nsha256=" + digest + "\n",
                                     "etag=\nlast-modified=\nsha256=" + digest + "\n"}) {
