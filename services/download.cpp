@@ -288,6 +288,7 @@ Downloaded FetchFile(std::wstring url, std::wstring localPath, ProgressSink* pro
     auto received = std::make_unique<Received>(target, !checks.sha256Pin.empty());
     if (!*received->part) return outcome(L"file parziale non creato", Failed);
 
+    const bool conditional = !RequestHeaders(checks.ifChanged, {}).empty();
     Continuation from;
     for (int resumes = 0;; ++resumes) {
         const auto a = std::make_shared<Attempt>(std::move(received));
@@ -299,7 +300,7 @@ Downloaded FetchFile(std::wstring url, std::wstring localPath, ProgressSink* pro
         if (waited == Waited::Cancelled) return outcome(L"annullato", Failed);
         if (from.offset == 0) {
             // The first answer says whether the server has the file.
-            if (a->status == HTTP_STATUS_NOT_MODIFIED && !RequestHeaders(checks.ifChanged, {}).empty())
+            if (a->status == HTTP_STATUS_NOT_MODIFIED && conditional)
                 return outcome(L"non modificato", Unchanged);
             if (a->status != HTTP_STATUS_OK) return outcome(StatusText(a->status, a->error, waited), NotAnswered);
         } else if (a->status != HTTP_STATUS_OK && !a->continues) {

@@ -95,51 +95,52 @@ TEST_F(Resume, ACutAtFortyPercentGoesOnFromWhereItBrokeAndTheBarContinues) {
     EXPECT_EQ(FilesLeft(), 1u);
 }
 
-TEST_F(Resume, AFileChangedOrARangeIgnoredIsFetchedWhole) {
-    // Changed between the cut and the resume: If-Range names the old version.
+// What the transfer's answers are decides the file: a changed file or a range
+// ignored come whole; three cuts in a row, a faulty 206 or a refused resume fail
+// and leave the old copy; a cut under 64 KiB or without validators is not resumed.
+TEST_F(Resume, WhatTheResumeIsAnsweredDecidesTheFile) {
     HttpResponse changed = HttpResponse::Trickle(std::string(kSize, 'N'), 64 * 1024, 0);
-    changed.etag = "\"v2\"";
-    server.ServeSequence("/t.exe", {Tool("\"v1\"", kCut), changed});
-    EXPECT_EQ(Fetch().result, DownloadResult::Replaced);
-    EXPECT_EQ(TargetBytes(), std::string(kSize, 'N'));
-
-    // A server that answers every Range with the whole file; validated by date only.
+    changed.etag = "\"v2\"";  // If-Range names the old version: 200
     HttpResponse ignores = Tool("");
     ignores.ignoresRange = true;
-    server.ServeSequence("/t.exe", {Tool("", kCut), ignores});
-    EXPECT_EQ(Fetch().result, DownloadResult::Replaced);
-    EXPECT_EQ(TargetBytes(), body);
-    EXPECT_NE(HeadersOfGet(3).find("If-Range: Tue, 08 Dec 2026 10:00:00 GMT"), std::string::npos);
-    EXPECT_EQ(FilesLeft(), 1u);
-}
-
-TEST_F(Resume, ThreeCutsInARowAndFaultyRangesFailAndLeaveTheOldCopy) {
-    WriteWholeFile(folder.Path() / L"t.exe", "old copy");
-    server.ServeSequence("/t.exe", {Tool("\"v1\"", kCut), Tool("\"v1\"", 1000)});  // every resume cut too
-    EXPECT_EQ(Fetch().result, DownloadResult::Failed);
-    EXPECT_EQ(Gets(), 4);
-
     HttpResponse shifted = Tool("\"v1\"");
     shifted.rangeShift = -1000;  // a 206 from elsewhere than asked
     HttpResponse otherVersion = Tool("\"v2\"");
     otherVersion.ignoresIfRange = true;  // a 206 of another version
     HttpResponse refused = Tool("\"v1\"");
     refused.status = 503;
-    for (const HttpResponse& faulty : {shifted, otherVersion, refused}) {
-        server.ServeSequence("/t.exe", {Tool("\"v1\"", kCut), faulty});
-        EXPECT_EQ(Fetch().result, DownloadResult::Failed);
-    }
-    EXPECT_EQ(Gets(), 4 + 3 * 2);
-    // Too little to resume, and nothing to resume on.
-    server.Serve("/t.exe", Tool("\"v1\"", 60 * 1024));
-    EXPECT_EQ(Fetch().result, DownloadResult::Failed);
     HttpResponse unvalidated = Tool("", kCut);
     unvalidated.lastModified.clear();
-    server.Serve("/t.exe", unvalidated);
-    EXPECT_EQ(Fetch().result, DownloadResult::Failed);
-    EXPECT_EQ(Gets(), 4 + 3 * 2 + 2);
-    EXPECT_EQ(TargetBytes(), "old copy");
-    EXPECT_EQ(FilesLeft(), 1u);
+    const std::string old = "old copy";
+    const struct {
+        const char* what;
+        std::vector<HttpResponse> answers;  // the last one for every later request
+        int gets;
+        std::string bytes;
+        std::string ifRange;  // of the second request
+    } cases[] = {
+        {"changed", {Tool("\"v1\"", kCut), changed}, 2, std::string(kSize, 'N'), "\"v1\""},
+        {"range ignored", {Tool("", kCut), ignores}, 2, body, "Tue, 08 Dec 2026 10:00:00 GMT"},
+        {"three cuts", {Tool("\"v1\"", kCut), Tool("\"v1\"", 1000)}, 4, old, "\"v1\""},
+        {"206 elsewhere", {Tool("\"v1\"", kCut), shifted}, 2, old, "\"v1\""},
+        {"206 of another version", {Tool("\"v1\"", kCut), otherVersion}, 2, old, "\"v1\""},
+        {"resume refused", {Tool("\"v1\"", kCut), refused}, 2, old, "\"v1\""},
+        {"under 64 KiB", {Tool("\"v1\"", 60 * 1024)}, 1, old, ""},
+        {"no validators", {unvalidated}, 1, old, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteWholeFile(folder.Path() / L"t.exe", old);
+        server.ClearRequests();
+        server.ServeSequence("/t.exe", c.answers);
+        EXPECT_EQ(Fetch().result, c.bytes == old ? DownloadResult::Failed : DownloadResult::Replaced);
+        EXPECT_EQ(Gets(), c.gets);
+        EXPECT_EQ(TargetBytes(), c.bytes);
+        if (!c.ifRange.empty()) {
+            EXPECT_NE(HeadersOfGet(1).find("If-Range: " + c.ifRange), std::string::npos);
+        }
+        EXPECT_EQ(FilesLeft(), 1u);
+    }
 }
 
 TEST_F(Resume, AConditionalRequestAnsweredNotModifiedKeepsTheCopy) {
