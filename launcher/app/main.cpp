@@ -26,7 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     return launcher::RunGuarded([limited] {
         launcher::SingleInstance instance;
         if (!instance.IsFirst() && !instance.TakeOverUnlessRunningShows()) return 0;
-        launcher::RemoveOldProgramSoon();  // left by the update that started this program
+        launcher::RemoveUpdateLeftoversSoon();  // of a killed update, or of the one that started this program
         platform::Log(L"avvio di NorvelAssist " + launcher::AppVersionText() + L" su " +
                       launcher::WindowsVersionText());
         if (!limited) platform::Log(L"SetDefaultDllDirectories assente: DLL caricate per percorso completo");

@@ -2,11 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
+
 #include "launcher/tools/plain_file.h"
 #include "platform/background.h"
 #include "platform/handles.h"
 #include "platform/log.h"
 #include "services/config.h"
+#include "services/download.h"
 #include "services/publisher.h"
 #include "services/versione.h"
 
@@ -18,6 +22,28 @@ std::wstring FirstThreeNumbers(const std::wstring& version) {
     const std::size_t third = version.rfind(L'.');
     return third == std::wstring::npos ? version : version.substr(0, third);
 }
+
+// "X.Y.Z" as three numbers of 0 to 65535; none for anything else.
+std::optional<std::array<long, 3>> ParseVersion(const std::wstring& text) {
+    std::array<long, 3> parts{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::size_t end = std::min(text.find(L'.', at), text.size());
+        const std::wstring part = text.substr(at, end - at);
+        const bool last = i + 1 == parts.size();
+        if (part.empty() || part.size() > 5 || part.find_first_not_of(L"0123456789") != std::wstring::npos ||
+            last != (end == text.size()))
+            return std::nullopt;
+        parts[i] = std::stol(part);
+        if (parts[i] > 65535) return std::nullopt;
+        at = end + 1;
+    }
+    return parts;
+}
+
+// The name the new program is received under beside the running one, so the final
+// moves stay on one volume.
+std::wstring ReceivedProgramPath(const std::wstring& program) { return program + L".update"; }
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.find_last_of(L'\\')); }
 
@@ -40,11 +66,19 @@ void DeleteLogged(const std::wstring& file) {
 
 }  // namespace
 
-std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config) {
+bool IsLaterVersion(const std::wstring& offered, const std::wstring& running) {
+    const auto later = ParseVersion(offered), now = ParseVersion(running);
+    return later && now && *later > *now;
+}
+
+std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config, const std::wstring& running,
+                                           ProgramKind kind) {
     const std::wstring section = L"norvelassist";
-    UpdateOffer offer{config.Read(section, L"versione"), config.Read(section, L"eseguibile"),
-                      ReadToolTrust(config, section)};
-    if (!IsPlainFileName(offer.exeName) || !offer.trust.Given()) return std::nullopt;
+    const std::wstring suffix = kind == ProgramKind::X86 ? L"_x86" : L"";
+    UpdateOffer offer{config.Read(section, L"versione"), config.Read(section, L"eseguibile" + suffix),
+                      {config.Read(section, L"sha256" + suffix), config.Read(section, L"firmatario")}};
+    if (!IsLaterVersion(offer.version, running) || !IsPlainFileName(offer.exeName) || !offer.trust.Given())
+        return std::nullopt;
     return offer;
 }
 
@@ -60,9 +94,7 @@ bool ProgramFolderIsWritable(const std::wstring& program) {
 
 bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, const std::wstring& program,
                    services::ProgressSink* progress, const platform::CancelEvent* cancel) {
-    // The new file is received under a name of its own beside the program, so the
-    // final moves stay on one volume.
-    const std::wstring received = program + L".update";
+    const std::wstring received = ReceivedProgramPath(program);
     DeleteLogged(received);
     services::DownloadChecks checks;
     checks.sha256Pin = offer.trust.sha256Pin;
@@ -94,8 +126,23 @@ void RollBackUpdate(const std::wstring& program) {
         platform::Log(L"aggiornamento annullato: " + program + L" ripristinato");
 }
 
-void RemoveOldProgramSoon() {
-    const std::wstring old = OldProgramPath(RunningProgramPath());
+void RemoveUpdateLeftoversSoon() {
+    const std::wstring program = RunningProgramPath();
+    // A killed update leaves its received file, or the part files it was writing.
+    const std::wstring received = ReceivedProgramPath(program);
+    WIN32_FIND_DATAW found;
+    const HANDLE listing = ::FindFirstFileW((received + L"*").c_str(), &found);
+    if (listing != INVALID_HANDLE_VALUE) {
+        const platform::FindHandle owner(listing);
+        do {
+            const std::wstring name = FolderOf(program) + L"\\" + found.cFileName;
+            if (name == received || (name.starts_with(received + L".") && services::IsPartFileName(found.cFileName))) {
+                platform::Log(L"aggiornamento interrotto: eliminato " + name);
+                DeleteLogged(name);
+            }
+        } while (::FindNextFileW(listing, &found));
+    }
+    const std::wstring old = OldProgramPath(program);
     if (::GetFileAttributesW(old.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     platform::RunInBackground([old] {
         // The program that started this one ends a moment after; until then its file

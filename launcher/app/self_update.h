@@ -1,7 +1,8 @@
-// The launcher's own update: a configuration that announces another version of the
+// The launcher's own update: a configuration that announces a later version of the
 // launcher, with the file to install ("eseguibile" of section "norvelassist") and
 // how to check it ("sha256", "firmatario"), is offered at start-up; the new program
-// is downloaded beside the running one, checked, and put in its place.
+// is downloaded beside the running one, checked, and put in its place. The 32-bit
+// program reads its file and pin from "eseguibile_x86" and "sha256_x86".
 #pragma once
 
 #include <optional>
@@ -21,9 +22,20 @@ struct UpdateOffer {
     ToolTrust trust;       // at least one of the two is given
 };
 
-// The offer section "norvelassist" of the configuration makes, if any: "eseguibile"
-// a plain file name and at least one of "sha256" and "firmatario".
-std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config);
+// The program's kind, which decides the keys of its update.
+enum class ProgramKind { X64, X86 };
+inline constexpr ProgramKind kThisProgram = sizeof(void*) == 4 ? ProgramKind::X86 : ProgramKind::X64;
+
+// True when `offered` is a later version than `running`, both "X.Y.Z" of numbers
+// of 0 to 65535 (a version resource's fields); anything else is never later.
+bool IsLaterVersion(const std::wstring& offered, const std::wstring& running);
+
+// The offer section "norvelassist" of the configuration makes to a program of
+// `kind` running `running`, if any: "versione" later than it, the file ("eseguibile",
+// "eseguibile_x86" for X86) a plain file name, and at least one of the pin ("sha256",
+// "sha256_x86" for X86) and "firmatario". One kind is never offered the other's file.
+std::optional<UpdateOffer> ReadUpdateOffer(const services::IniFile& config, const std::wstring& running,
+                                           ProgramKind kind = kThisProgram);
 
 // The name the running program is moved to while its successor takes its place:
 // the same path + ".old".
@@ -46,8 +58,9 @@ bool InstallUpdate(const UpdateOffer& offer, const std::wstring& serverBaseUrl, 
 // (each step logged when it fails).
 void RollBackUpdate(const std::wstring& program);
 
-// Deletes the ".old" a finished update left beside the running program, waiting
-// for the old program to end (up to half a minute) on a thread of the pool.
-void RemoveOldProgramSoon();
+// Deletes what updates left beside the running program: the ".update" file and its
+// ".download" part files of one that was killed, at once; the ".old" of a finished
+// one, waiting for the old program to end (up to half a minute) on a thread of the pool.
+void RemoveUpdateLeftoversSoon();
 
 }  // namespace launcher

@@ -106,7 +106,8 @@ ConfigFetch FetchConfiguration(const Deployment& deployment, const platform::Can
     fetch.obsolete = announced != AppVersionText();
     platform::Log(L"configurazione letta: versione annunciata " + announced + L", strumenti \"" + fetch.toolNames[0] +
                   L"\" (" + fetch.toolExes[0] + L") e \"" + fetch.toolNames[1] + L"\" (" + fetch.toolExes[1] + L")");
-    if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath())) fetch.update = ReadUpdateOffer(config->ini);
+    if (fetch.obsolete && ProgramFolderIsWritable(RunningProgramPath()))
+        fetch.update = ReadUpdateOffer(config->ini, AppVersionText());
     return fetch;
 }
 

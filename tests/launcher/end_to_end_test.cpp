@@ -445,8 +445,8 @@ TEST(EndToEnd, TwentyStartsEachRightAfterACloseAllShowTheirWindow) {
     }
 }
 
-// The launcher's own update, run from a copy of the program in a scratch folder:
-// "No" changes nothing; a wrong pin and a wrong file version are told and change
+// The launcher's own update, run from a copy of the program in a scratch folder
+// where a killed update left its files: "No" changes nothing (the leftovers go); a wrong pin and a wrong file version are told and change
 // nothing; "Yes" installs the next version, which starts and removes the ".old".
 TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
@@ -458,6 +458,9 @@ TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
     const auto program = folder.Path() / L"NorvelAssist.exe";
     std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), program);
     const std::string current = testsupport::ReadWholeFile(program);
+    // What a killed update left: the first start removes it (the folder is counted below).
+    testsupport::WriteWholeFile(folder.Path() / L"NorvelAssist.exe.update", next.substr(0, 1000));
+    testsupport::WriteWholeFile(folder.Path() / L"NorvelAssist.exe.update.4242-1.download", next.substr(0, 1000));
     const struct {
         std::string version, pin;
         int answer;
