@@ -358,7 +358,7 @@ private:
 
     friend struct qvButtons_HProbe;  // white-box tests (tests/support/qvbuttons_probe.h)
 
-    friend void HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
+    friend void CALLBACK HoverTimerProc(HWND, UINT, UINT_PTR, DWORD);
     friend void FillGradientInMode(qvButtons_H& control, std::int32_t mode, std::int32_t start, std::int32_t end);
 };
 

@@ -53,7 +53,7 @@ HWND ShownWindow(const std::wstring& caption, DWORD pid) {
         HWND found = nullptr;
     } search{caption, pid};
     ::EnumWindows(
-        [](HWND hwnd, LPARAM lp) {
+        [](HWND hwnd, LPARAM lp) CALLBACK -> BOOL {
             auto& s = *reinterpret_cast<Search*>(lp);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(hwnd, &owner);

@@ -24,9 +24,10 @@ namespace {
 
 template <typename T>
 void Put(std::vector<char>& out, T value) {
-    const size_t at = out.size();
-    out.resize(at + sizeof value);
-    std::memcpy(out.data() + at, &value, sizeof value);
+    // Byte by byte: a resize or range insert here draws GCC 12's false bounds warnings on x86.
+    char bytes[sizeof value];
+    std::memcpy(bytes, &value, sizeof value);
+    for (const char byte : bytes) out.push_back(byte);
 }
 
 void WriteAll(const std::wstring& path, const std::vector<char>& data) {

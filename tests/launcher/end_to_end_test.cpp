@@ -602,9 +602,11 @@ TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
     for (const char* missing : {"SetDefaultDllDirectories", "AddDllDirectory", "RemoveDllDirectory"})
         EXPECT_FALSE(imports.at("KERNEL32.DLL").count(missing)) << missing;
     const WORD flags = image.Headers().OptionalHeader.DllCharacteristics;
-    for (const WORD wanted :
-         {WORD{IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE}, WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
-          WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE}, WORD{IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA}})
+    // High-entropy addresses exist for 64-bit programs only.
+    const WORD highEntropy = sizeof(void*) == 8 ? IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA : 0;
+    for (const WORD wanted : {WORD{IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE},
+                              WORD{IMAGE_DLLCHARACTERISTICS_NX_COMPAT}, WORD{IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE},
+                              highEntropy})
         EXPECT_EQ(wanted, flags & wanted) << std::hex << wanted;
 
     // The manifest names every system from Windows 7 to Windows 10 and 11.
@@ -616,6 +618,10 @@ TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
     for (const char* id : {"35138b9a-5d96-4fbd-8e2d-a2440225f93a", "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",
                            "1f676c76-80e1-4239-95bb-83d0f6d0da78", "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
         EXPECT_NE(std::string::npos, manifest.find(std::string("<supportedOS Id=\"{") + id + "}\"/>")) << id;
+    // It names the program's own processor (the x86 program would not start as "amd64").
+    const std::string identity = std::string("name=\"NorvelSistemi.NorvelAssist\" version=\"3.0.0.0\" ") +
+                                 "processorArchitecture=\"" + (sizeof(void*) == 8 ? "amd64" : "x86") + "\"";
+    EXPECT_NE(std::string::npos, manifest.find(identity)) << manifest;
 }
 
 // DLLs named like the ones the launcher uses lie beside a copy of it, and Wine is

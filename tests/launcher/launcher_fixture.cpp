@@ -84,7 +84,7 @@ std::function<void()>& CurrentTick() {
 
 Ticker::Ticker(std::function<void()> tick) {
     CurrentTick() = std::move(tick);
-    id_ = ::SetTimer(nullptr, 0, 5, [](HWND, UINT, UINT_PTR, DWORD) {
+    id_ = ::SetTimer(nullptr, 0, 5, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
         if (CurrentTick()) CurrentTick()();
     });
 }
@@ -102,7 +102,7 @@ CaptionRecorder::CaptionRecorder(HWND window) : window_(window) {
     g_recorder = this;
     hook_ = ::SetWindowsHookExW(
         WH_CALLWNDPROCRET,
-        [](int code, WPARAM wp, LPARAM lp) {
+        [](int code, WPARAM wp, LPARAM lp) CALLBACK {
             const auto* sent = reinterpret_cast<const CWPRETSTRUCT*>(lp);
             if (code == HC_ACTION && g_recorder && sent->message == WM_SETTEXT && sent->hwnd == g_recorder->window_)
                 g_recorder->captions.emplace_back(reinterpret_cast<const wchar_t*>(sent->lParam));
