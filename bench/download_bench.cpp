@@ -4,7 +4,7 @@
 // with the same 4096-byte reads and no window. The bar fill counts its repaints
 // (target: at most 50 a second). The last line is the ratio (target at least 0.9).
 #include <windows.h>
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <algorithm>
 #include <cstdio>

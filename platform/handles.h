@@ -3,7 +3,7 @@
 #pragma once
 
 #include <windows.h>
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <atomic>
 #include <utility>

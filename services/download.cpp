@@ -1,7 +1,7 @@
 #include "services/download.h"
 
 #include <windows.h>
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
 #include "services/head_request.h"
 
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <chrono>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "services/http_request.h"
 
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <algorithm>
 #include <cwchar>

@@ -1,7 +1,7 @@
 #include "services/probe.h"
 
 #include <windows.h>
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 // with the launcher's manifest and common controls, and one themed push button.
 #include <windows.h>
 #include <commctrl.h>
-#include <wininet.h>
+#include "platform/wininet.h"
 
 #include <string>
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <iterator>
@@ -32,6 +33,11 @@ const std::wstring kTitle = platform::FromUtf8(NORVEL_APP_TITLE);
 
 using testsupport::WinePath;
 
+// The programs under test: the 64-bit ones, or the 32-bit ones when NORVEL_E2E_X86
+// is set (the run under Wine's 32-bit part).
+const bool kX86Run = std::getenv("NORVEL_E2E_X86") != nullptr;
+std::wstring ProgramUnderTest() { return WinePath(kX86Run ? NORVEL_ASSIST_X86_EXE : NORVEL_ASSIST_EXE); }
+
 unsigned short PortOf(const std::string& host) {
     const auto colon = host.rfind(':');
     return static_cast<unsigned short>(colon == std::string::npos ? 80 : std::stoi(host.substr(colon + 1)));
@@ -41,7 +47,7 @@ unsigned short PortOf(const std::string& host) {
 // Appdata point into `folder`.
 class Launcher {
 public:
-    explicit Launcher(const std::wstring& folder, const std::wstring& exe = WinePath(NORVEL_ASSIST_EXE)) {
+    explicit Launcher(const std::wstring& folder, const std::wstring& exe = ProgramUnderTest()) {
         std::vector<wchar_t> block;
         for (const wchar_t* p = environment_.get(); *p; p += wcslen(p) + 1) {
             const std::wstring entry = p;
@@ -446,17 +452,30 @@ TEST(EndToEnd, TwentyStartsEachRightAfterACloseAllShowTheirWindow) {
 }
 
 // The launcher's own update, run from a copy of the program in a scratch folder
-// where a killed update left its files: "No" changes nothing (the leftovers go); a wrong pin and a wrong file version are told and change
-// nothing; "Yes" installs the next version, which starts and removes the ".old".
+// where a killed update left its files: "No" changes nothing (the leftovers go); a
+// wrong pin and a wrong file version are told and change nothing; "Yes" installs the
+// next version of the program's own kind (the configuration offers both), which
+// starts and removes the ".old".
 TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
     testsupport::HttpServer server(PortOf(NORVEL_PRIMARY_HOST));
     server.ServeFolder(kAssistPath, NORVEL_DEMO_TOOLS_DIR);
-    const std::string next = testsupport::ReadWholeFile(WinePath(NORVEL_ASSIST_NEXT_EXE));
-    const std::string pin = testsupport::ReadWholeFile(WinePath(NORVEL_ASSIST_NEXT_EXE ".sha256")).substr(0, 64);
-    server.Serve(kAssistPath + "NorvelAssistNext.exe", next);
+    const auto nextOf = [&](const std::string& exe, const std::string& name) {
+        const std::string bytes = exe.empty() ? "" : testsupport::ReadWholeFile(WinePath(exe));
+        server.Serve(kAssistPath + name, bytes);
+        const std::string pin = exe.empty() ? "" : testsupport::ReadWholeFile(WinePath(exe + ".sha256"));
+        return std::pair(bytes, pin.substr(0, 64));
+    };
+    auto [next, pin] = nextOf(NORVEL_ASSIST_NEXT_EXE, "NorvelAssistNext.exe");
+    auto [other, otherPin] = nextOf(NORVEL_ASSIST_NEXT_X86_EXE, "NorvelAssistNext-x86.exe");
+    if (kX86Run) std::swap(next, other), std::swap(pin, otherPin);
+    ASSERT_NE(next, other);
+    const std::string ownKeys = kX86Run ? "eseguibile_x86=NorvelAssistNext-x86.exe\r\nsha256_x86="
+                                        : "eseguibile=NorvelAssistNext.exe\r\nsha256=";
+    const std::string otherKeys = kX86Run ? "eseguibile=NorvelAssistNext.exe\r\nsha256="
+                                          : "eseguibile_x86=NorvelAssistNext-x86.exe\r\nsha256_x86=";
     testsupport::TempFolder folder(L"e2e-update");
     const auto program = folder.Path() / L"NorvelAssist.exe";
-    std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), program);
+    std::filesystem::copy_file(std::filesystem::path(ProgramUnderTest()), program);
     const std::string current = testsupport::ReadWholeFile(program);
     // What a killed update left: the first start removes it (the folder is counted below).
     testsupport::WriteWholeFile(folder.Path() / L"NorvelAssist.exe.update", next.substr(0, 1000));
@@ -468,8 +487,8 @@ TEST(EndToEnd, SelfUpdateInstallsOnlyAVerifiedNextVersion) {
         {"3.0.1", pin, IDNO}, {"3.0.1", std::string(64, '0'), IDYES}, {"3.0.2", pin, IDYES}, {"3.0.1", pin, IDYES}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version + " " + c.pin);
-        server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=" + c.version +
-                                                           "\r\neseguibile=NorvelAssistNext.exe\r\nsha256=" + c.pin);
+        server.Serve(kAssistPath + "norvelassist.ini", "[norvelassist]\r\nversione=" + c.version + "\r\n" + ownKeys +
+                                                           c.pin + "\r\n" + otherKeys + otherPin);
         Launcher launcher(folder.Path().wstring(), program.wstring());
         HWND offer = uidriver::WaitForMessageBox(kTitle, launcher.pid());
         ASSERT_NE(nullptr, offer);
@@ -594,7 +613,7 @@ private:
 TEST(EndToEnd, ProgramImportsOnlyDllsTheSystemTakesFromItsFolder) {
     const std::string system =
         " KERNEL32.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL SHELL32.DLL OLE32.DLL MSVCRT.DLL COMCTL32.DLL ";
-    const Image image(WinePath(NORVEL_ASSIST_EXE));
+    const Image image(ProgramUnderTest());
     const auto imports = image.Imports();
     for (const auto& [dll, functions] : imports) EXPECT_NE(std::string::npos, system.find(" " + dll + " ")) << dll;
     ASSERT_TRUE(imports.count("KERNEL32.DLL"));
@@ -634,7 +653,7 @@ TEST(EndToEnd, NoDllBesideTheProgramIsLoaded) {
     server.ServeFolder("/cms/images/stories/assistenza/", NORVEL_DEMO_TOOLS_DIR);
     testsupport::TempFolder folder(L"e2e-planted");
     const std::vector<std::wstring> planted{L"version.dll", L"wininet.dll", L"bcrypt.dll", L"oleacc.dll"};
-    std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_ASSIST_EXE)), folder.Path() / L"NorvelAssist.exe");
+    std::filesystem::copy_file(std::filesystem::path(ProgramUnderTest()), folder.Path() / L"NorvelAssist.exe");
     for (const auto& name : planted)
         std::filesystem::copy_file(std::filesystem::path(WinePath(NORVEL_PLANTED_DLL)), folder.Path() / name);
     const PreferDllsBeside prefer(L"NorvelAssist.exe", {L"wininet", L"bcrypt", L"oleacc"});
