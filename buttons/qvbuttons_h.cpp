@@ -93,6 +93,11 @@ void qvButtons_H::OnPaint() {
 
 void qvButtons_H::OnResize() { ResizeProcessing(); }
 
+void qvButtons_H::OnDpiChanged() {
+    UpdateCaptionFont();
+    ResizeProcessing();
+}
+
 void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
     try {
         if (platform::SameTextIgnoringCase(name, L"DisplayAsDefault")) {
