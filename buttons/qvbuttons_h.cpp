@@ -93,10 +93,8 @@ void qvButtons_H::OnPaint() {
 
 void qvButtons_H::OnResize() { ResizeProcessing(); }
 
-void qvButtons_H::OnDpiChanged() {
-    UpdateCaptionFont();
-    ResizeProcessing();
-}
+// The back buffer is prepared again, with the caption font for the new DPI.
+void qvButtons_H::OnDpiChanged() { ResizeProcessing(); }
 
 void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
     try {
