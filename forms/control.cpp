@@ -26,8 +26,7 @@ RECT Control::PixelBounds() const {
 
 void Control::Reposition() {
     const RECT r = PixelBounds();
-    ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Control::Relayout() { Reposition(); }
@@ -47,8 +46,7 @@ HWND Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle) 
 
 SystemControl::SystemControl(Form& form, const ControlDescription& d, const wchar_t* className, DWORD style,
                              DWORD exStyle)
-    : Control(form, d),
-      hwnd_(CreateChild(className, style | (d.tabIndex >= 0 ? WS_TABSTOP : 0), exStyle)) {
+    : Control(form, d), hwnd_(CreateChild(className, style | (d.tabIndex >= 0 ? WS_TABSTOP : 0), exStyle)) {
     ApplyFont();
     Place(hwnd_);
 }

@@ -1,14 +1,12 @@
 #include "forms/control_font.h"
 
-#include <cmath>
-
 #include <windows.h>
+
+#include <cmath>
 
 namespace forms {
 
-int FontHeightForPoints(double points, int dpi) {
-    return -static_cast<int>(std::lround(points * dpi / 72.0));
-}
+int FontHeightForPoints(double points, int dpi) { return -static_cast<int>(std::lround(points * dpi / 72.0)); }
 
 platform::Font CreateControlFont(const FontObject& font, int dpi) {
     LOGFONTW lf{};

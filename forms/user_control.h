@@ -198,7 +198,7 @@ private:
     std::wstring internalTag_;
     std::vector<std::wstring> markedKeys_;
     long refreshCount_ = 0;
-    int dpi_ = 0;  // 0: the screen's
+    int dpi_ = 0;               // 0: the screen's
     bool created_ = false;      // properties loaded: resize notifications may flow
     bool terminated_ = false;
     bool leftDown_ = false;     // left button pressed on the control, not yet released

@@ -40,8 +40,8 @@ public:
                                   L"\r\nCartella: " + session.toolFolder + L"\r\nRegistro: " +
                                   (log.empty() ? L"non disponibile" : log);
         children_[0] = CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0);
-        children_[1] = CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0,
-                                         kOpenFolder);
+        children_[1] =
+            CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0, kOpenFolder);
         children_[2] = CreateSystemChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0, IDOK);
         Layout();
     }

@@ -29,8 +29,8 @@ WaitWindow::WaitWindow() {
     dpi_ = platform::SystemDpi();
     SIZE frame = FrameSize();
     const SIZE screen = platform::ScreenSize();
-    CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - frame.cx) / 2,
-              (screen.cy - frame.cy) / 2, frame.cx, frame.cy, nullptr);
+    CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - frame.cx) / 2, (screen.cy - frame.cy) / 2,
+              frame.cx, frame.cy, nullptr);
     if (!hwnd()) return;
     if (const int shown = platform::WindowDpi(hwnd()); shown != dpi_) {
         dpi_ = shown;
