@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "forms/form.h"
 #include "forms/window_base.h"
 #include "launcher/app/app_version.h"
 #include "launcher/tools/shell_open.h"
@@ -29,7 +30,8 @@ public:
         RegisterClassOnce(kClass, 0, ::GetSysColorBrush(COLOR_BTNFACE));
         RECT ownerRect{};
         ::GetWindowRect(owner, &ownerRect);
-        dpi_ = platform::WindowDpi(owner);
+        const forms::Form* form = forms::Form::FromAnyWindow(owner);
+        dpi_ = form ? form->Dpi() : platform::WindowDpi(owner);
         const SIZE frame = FrameSize();
         CreateFor(kClass, kTitle, kStyle, kExStyle, (ownerRect.left + ownerRect.right - frame.cx) / 2,
                   (ownerRect.top + ownerRect.bottom - frame.cy) / 2, frame.cx, frame.cy, owner);
@@ -108,7 +110,7 @@ private:
     }
 
     std::wstring toolFolder_;
-    int dpi_ = 96;  // the box's: its owner's at first, then from WM_DPICHANGED
+    int dpi_ = 96;  // the box's: its owner's at first (a form's own), then from WM_DPICHANGED
     HWND children_[std::size(kPlaces)]{};
     platform::Font font_;
 };
