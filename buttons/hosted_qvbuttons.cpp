@@ -18,6 +18,7 @@ public:
         button_.SetAmbientBackColor(back);
         button_.SetAmbientDisplayName(placement.name);
         button_.Click = [this] { RaiseClick(); };
+        button_.SetDpi(placement.dpi);
         const forms::PropertyBag bag = forms::PropertyBag::FromJson(properties);
         button_.Create(placement.parent, placement.x, placement.y, placement.width, placement.height, &bag, false);
     }
@@ -25,6 +26,10 @@ public:
     HWND Handle() const override { return button_.hWnd(); }
     std::wstring Caption() const override { return button_.Caption(); }
     void SetCaption(const std::wstring& caption) override { button_.Caption(caption); }
+    void Relayout(int dpi, const RECT& bounds) override {
+        button_.SetDpi(dpi);
+        button_.Move(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+    }
 
 private:
     qvButtons_H button_;

@@ -93,6 +93,13 @@ void qvButtons_H::OnPaint() {
 
 void qvButtons_H::OnResize() { ResizeProcessing(); }
 
+// The picture is prepared again at its new size, and the back buffer with the caption
+// font for the new DPI.
+void qvButtons_H::OnDpiChanged() {
+    DropPreparedImage();
+    ResizeProcessing();
+}
+
 void qvButtons_H::OnAmbientChanged(const std::wstring& name) {
     try {
         if (platform::SameTextIgnoringCase(name, L"DisplayAsDefault")) {

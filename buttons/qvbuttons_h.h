@@ -191,6 +191,8 @@ protected:
     void OnShow() override;
     void OnPaint() override;
     void OnResize() override;
+    // The caption font for the new DPI, then the caption, picture and shape laid out again.
+    void OnDpiChanged() override;
     void OnAmbientChanged(const std::wstring& name) override;
     void OnTerminate() override;
     void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;

@@ -19,9 +19,17 @@ Control::Control(Form& form, const ControlDescription& description)
       visible_(description.visible) {}
 
 RECT Control::PixelBounds() const {
-    const int x = TwipsToPixelsX(left_), y = TwipsToPixelsY(top_);
-    return RECT{x, y, x + TwipsToPixelsX(width_), y + TwipsToPixelsY(height_)};
+    const int dpi = form_.Dpi();
+    const int x = TwipsToPixels(left_, dpi), y = TwipsToPixels(top_, dpi);
+    return RECT{x, y, x + TwipsToPixels(width_, dpi), y + TwipsToPixels(height_, dpi)};
 }
+
+void Control::Reposition() {
+    const RECT r = PixelBounds();
+    ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::Relayout() { Reposition(); }
 
 void Control::Place(HWND hwnd) {
     const RECT r = PixelBounds();
@@ -38,11 +46,23 @@ HWND Control::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle) 
 
 SystemControl::SystemControl(Form& form, const ControlDescription& d, const wchar_t* className, DWORD style,
                              DWORD exStyle)
-    : Control(form, d),
-      hwnd_(CreateChild(className, style | (d.tabIndex >= 0 ? WS_TABSTOP : 0), exStyle)),
-      font_(CreateControlFont(d.font.value_or(FontObject{}))) {
-    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    : Control(form, d), hwnd_(CreateChild(className, style | (d.tabIndex >= 0 ? WS_TABSTOP : 0), exStyle)) {
+    ApplyFont();
     Place(hwnd_);
+}
+
+void SystemControl::ApplyFont() {
+    // The new font is in use before the old one goes.
+    platform::Font font = CreateControlFont(Description().font.value_or(FontObject{}), Parent().Dpi());
+    ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);
+}
+
+// The font first: a list box of whole rows measures its rows with it when it is sized.
+void SystemControl::Relayout() {
+    ApplyFont();
+    Reposition();
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Control::SetVisible(bool visible) {

@@ -36,8 +36,11 @@ public:
     int Width() const noexcept { return width_; }
     int Height() const noexcept { return height_; }
     void SetWidth(int twips);
-    // The same in pixels of the form's client area.
+    // The same in pixels of the form's client area, at the form's DPI.
     RECT PixelBounds() const;
+    // Lays the control out again at the form's DPI (after it changed): its place
+    // from its twips and, for a control with text, its font made anew.
+    virtual void Relayout();
 
     // A WM_COMMAND notification the control's window sent to the form.
     virtual void OnCommand(WORD /*notifyCode*/) {}
@@ -47,6 +50,8 @@ public:
 protected:
     // Applies the description's place, visibility, enabled state after the window exists.
     void Place(HWND hwnd);
+    // Moves and sizes the window to PixelBounds, keeping its place in the z-order.
+    void Reposition();
     // Makes a child window of a system class (BUTTON, LISTBOX) for this control.
     HWND CreateChild(const wchar_t* className, DWORD style, DWORD exStyle = 0);
     const ControlDescription& Description() const noexcept { return description_; }
@@ -65,12 +70,15 @@ private:
 class SystemControl : public Control {
 public:
     HWND Handle() const override { return hwnd_; }
+    void Relayout() override;
 
 protected:
     SystemControl(Form& form, const ControlDescription& description, const wchar_t* className, DWORD style,
                   DWORD exStyle = 0);
 
 private:
+    void ApplyFont();
+
     HWND hwnd_;
     platform::Font font_;
 };

@@ -1,19 +1,16 @@
 #include "forms/control_font.h"
 
-#include <cmath>
+#include <windows.h>
 
-#include "platform/screen.h"
+#include <cmath>
 
 namespace forms {
 
-int FontHeightForPoints(double points) {
-    const int dpi = platform::ScreenDpi(LOGPIXELSY);
-    return -static_cast<int>(std::lround(points * dpi / 72.0));
-}
+int FontHeightForPoints(double points, int dpi) { return -static_cast<int>(std::lround(points * dpi / 72.0)); }
 
-platform::Font CreateControlFont(const FontObject& font) {
+platform::Font CreateControlFont(const FontObject& font, int dpi) {
     LOGFONTW lf{};
-    lf.lfHeight = FontHeightForPoints(font.Size);
+    lf.lfHeight = FontHeightForPoints(font.Size, dpi);
     lf.lfWeight = font.Weight;
     lf.lfItalic = font.Italic;
     lf.lfUnderline = font.Underline;

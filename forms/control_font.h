@@ -7,10 +7,11 @@
 
 namespace forms {
 
-// Character height in pixels for a point size on this screen (negative, as
-// LOGFONT wants it: -13 for 9.75 pt at 96 dpi).
-int FontHeightForPoints(double points);
+// Character height in pixels for a point size at `dpi` (negative, as LOGFONT wants
+// it: -13 for 9.75 pt at 96 dpi, -26 at 192): points × dpi / 72, halves away from zero.
+int FontHeightForPoints(double points, int dpi);
 
-platform::Font CreateControlFont(const FontObject& font);
+// The font of a control of a window shown at `dpi`.
+platform::Font CreateControlFont(const FontObject& font, int dpi);
 
 }  // namespace forms

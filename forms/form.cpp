@@ -4,7 +4,6 @@
 #include <set>
 #include <stdexcept>
 
-#include "forms/art_scale.h"
 #include "forms/colors.h"
 #include "forms/screen_pointer.h"
 #include "forms/twips.h"
@@ -46,12 +45,14 @@ public:
         placement.width = r.right - r.left;
         placement.height = r.bottom - r.top;
         placement.tabIndex = d.tabIndex;
+        placement.dpi = form.Dpi();
         placement.containerBackColor = form.BackColor();
         button_ = CreateHostedButton(d.kind, placement, d.properties);
         Place(button_->Handle());
     }
     HWND Handle() const override { return button_->Handle(); }
     HostedButton& Button() { return *button_; }
+    void Relayout() override { button_->Relayout(Parent().Dpi(), PixelBounds()); }
 
 private:
     std::unique_ptr<HostedButton> button_;
@@ -73,19 +74,41 @@ void Form::Load() {
     OnLoadStarting();
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClassOnce(kFormClass, CS_DBLCLKS, nullptr, ::LoadIconW(instance, L"APPICON"));
-    RECT frame{0, 0, TwipsToPixelsX(description_.clientWidth), TwipsToPixelsY(description_.clientHeight)};
-    ::AdjustWindowRectEx(&frame, kFormStyle, FALSE, 0);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-    const int x = (::GetSystemMetrics(SM_CXSCREEN) - w) / 2, y = (::GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+    dpi_ = platform::SystemDpi();
+    SIZE frame = FrameSize();
+    const SIZE screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     backBrush_.reset(::CreateSolidBrush(ToRgb(description_.backColor)));
-    if (!description_.picture.empty()) LoadPicture(instance);
-    CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, x, y, w, h, owner_);
+    CreateFor(kFormClass, description_.caption.c_str(), kFormStyle, 0, (screen.cx - frame.cx) / 2,
+              (screen.cy - frame.cy) / 2, frame.cx, frame.cy, owner_);
     if (!hwnd()) throw std::runtime_error("form window not created");
+    if (const int shown = platform::WindowDpi(hwnd()); shown != dpi_) {
+        // Made on a screen of another scale than the system's: sized for it.
+        dpi_ = shown;
+        frame = FrameSize();
+        ::SetWindowPos(hwnd(), nullptr, (screen.cx - frame.cx) / 2, (screen.cy - frame.cy) / 2, frame.cx, frame.cy,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (!description_.picture.empty()) LoadPicture(instance);
     events_.Attach(hwnd());
     OpenForms().insert(this);
     CreateControls();
     FocusMoved(::GetFocus());
     OnLoad();
+}
+
+SIZE Form::FrameSize() const {
+    RECT frame{0, 0, TwipsToPixels(description_.clientWidth, dpi_), TwipsToPixels(description_.clientHeight, dpi_)};
+    platform::AdjustWindowRectForDpi(frame, kFormStyle, 0, dpi_);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (picture_) LoadArt(::GetModuleHandleW(nullptr));
+    for (auto& c : controls_) c->Relayout();
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Form::CreateControls() {
@@ -192,48 +215,6 @@ Shape& Form::GetShape(const std::wstring& name) { return Get<Shape>(name); }
 CommandButton& Form::GetCommandButton(const std::wstring& name) { return Get<CommandButton>(name); }
 HostedButton& Form::GetButton(const std::wstring& name) { return Get<ButtonSlot>(name).Button(); }
 
-// The picture at its 96-dpi size and, on a finer screen, its drawing for the scale.
-void Form::LoadPicture(HINSTANCE instance) {
-    picture_.reset(static_cast<HBITMAP>(
-        ::LoadImageW(instance, description_.picture.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    BITMAP bm{};
-    if (picture_ && ::GetObjectW(picture_.get(), sizeof bm, &bm)) pictureSize_ = {bm.bmWidth, bm.bmHeight};
-    art_.reset();
-    std::vector<int> drawn;
-    for (const int percent : kArtScales)
-        if (::FindResourceW(instance, ArtResourceName(description_.picture, percent).c_str(), RT_RCDATA))
-            drawn.push_back(percent);
-    const int percent = ArtScaleFor(platform::ScreenDpi(LOGPIXELSY), drawn);
-    if (percent == 100) return;
-    const std::wstring name = ArtResourceName(description_.picture, percent);
-    try {
-        art_ = PictureObject::LoadResource(instance, name.c_str(), RT_RCDATA);
-        if (::GetObjectW(art_->BitmapHandle(), sizeof bm, &bm)) artSize_ = {bm.bmWidth, bm.bmHeight};
-    } catch (const PictureError& e) {
-        // The 96-dpi picture is then enlarged: a blurred banner, not a missing one.
-        platform::Log(L"immagine " + name + L" non caricata: " + platform::FromUtf8(e.what()));
-        art_.reset();
-    }
-}
-
-void Form::PaintBackground(HDC dc, const RECT& area) const {
-    ::FillRect(dc, &area, platform::HighContrastOn() ? ::GetSysColorBrush(COLOR_WINDOW) : backBrush_.get());
-    if (!picture_) return;
-    platform::MemoryDC source(::CreateCompatibleDC(dc));
-    const SIZE drawn = art_ ? artSize_ : pictureSize_;
-    platform::ScopedSelect select(source.get(), art_ ? art_->BitmapHandle() : picture_.get());
-    // The picture grows with the layout; its drawing for the scale is at least as large.
-    const int w = ::MulDiv(pictureSize_.cx, platform::ScreenDpi(LOGPIXELSX), 96);
-    const int h = ::MulDiv(pictureSize_.cy, platform::ScreenDpi(LOGPIXELSY), 96);
-    if (w == drawn.cx && h == drawn.cy) {
-        ::BitBlt(dc, 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
-        return;
-    }
-    const int oldMode = ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchBlt(dc, 0, 0, w, h, source.get(), 0, 0, drawn.cx, drawn.cy, SRCCOPY);
-    ::SetStretchBltMode(dc, oldMode);
-}
-
 void Form::PaintUnder(HDC dc, const Control& above) const {
     const RECT r = above.PixelBounds();
     POINT oldOrigin{};
@@ -336,6 +317,19 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             for (auto& c : controls_) ::SendMessageW(c->Handle(), msg, wp, lp);
             ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
+        case WM_DPICHANGED:
+            ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return 0;
+        case WM_GETMINMAXINFO: {
+            // The layout at a finer DPI may be taller than the screen the system
+            // measured the largest window by: the window still takes all of it.
+            WindowBase::HandleMessage(msg, wp, lp);
+            auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+            const SIZE frame = FrameSize();
+            info->ptMaxTrackSize.x = std::max<LONG>(info->ptMaxTrackSize.x, frame.cx);
+            info->ptMaxTrackSize.y = std::max<LONG>(info->ptMaxTrackSize.y, frame.cy);
+            return 0;
+        }
         case WM_SETCURSOR:
             if (ShowsScreenPointer()) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));

@@ -44,6 +44,10 @@ public:
     bool IsModal() const noexcept { return modal_; }
 
     const std::wstring& Name() const noexcept { return description_.name; }
+    // The DPI the window is laid out for: the system's before the window exists, the
+    // window's own once made, and the new one after each WM_DPICHANGED. Every pixel
+    // of the form and its controls comes from the twips at this DPI.
+    int Dpi() const noexcept { return dpi_; }
     std::uint32_t BackColor() const noexcept { return description_.backColor; }
 
     // What workers post for this form (window_events.h): run in order when the window
@@ -105,6 +109,11 @@ protected:
 
 private:
     void CreateControls();
+    // The window rectangle's size for the client area at dpi_.
+    SIZE FrameSize() const;
+    // WM_DPICHANGED: the window takes `suggested`, then the picture's drawing for the
+    // scale, and the controls are laid out again.
+    void ChangeDpi(int dpi, const RECT& suggested);
     void PaintBackground(HDC dc, const RECT& area) const;
     void FocusFirstControl();
     void RunMessageLoopWhileLoaded();
@@ -112,15 +121,17 @@ private:
     std::vector<HWND> TabOrder() const;
     UserControl* VisibleUserControl(const Control& c) const;
     void LoadPicture(HINSTANCE instance);
+    void LoadArt(HINSTANCE instance);
     template <typename T>
     T& Get(const std::wstring& name);
 
     FormDescription description_;
     platform::WindowEvents events_;
     std::vector<std::unique_ptr<Control>> controls_;
+    int dpi_ = 96;
     platform::Bitmap picture_;  // drawn for 96 dpi
     SIZE pictureSize_{};
-    PictureRef art_;  // the picture drawn anew for this screen's scale; null: none
+    PictureRef art_;  // the picture drawn anew for the form's scale; null: none
     SIZE artSize_{};
     platform::Brush backBrush_;
     bool modal_ = false;

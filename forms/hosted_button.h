@@ -7,7 +7,7 @@
 // load with an error that names the kind.
 //
 // A factory receives the placement (parent form window, pixels, tab index, the
-// container's stored back colour) and the description's "properties" object: the
+// form's DPI, the container's stored back colour) and the description's "properties" object: the
 // button's stored property-bag entries, keys in any letter case, colours as numbers
 // or "0x..." texts, the font as {"name","size","weight","italic","underline",
 // "strikethrough"}, pictures as file paths.
@@ -33,6 +33,9 @@ public:
     virtual HWND Handle() const = 0;
     virtual std::wstring Caption() const = 0;
     virtual void SetCaption(const std::wstring& caption) = 0;
+    // The form now shows at `dpi`: the button takes `bounds` (pixels in the form's
+    // client area) and lays out its caption font, caption, picture and shape again.
+    virtual void Relayout(int dpi, const RECT& bounds) = 0;
 
     // Text kept by the host for the window's own use; the control never reads it.
     const std::wstring& Tag() const noexcept { return tag_; }
@@ -55,6 +58,7 @@ struct ButtonPlacement {
     std::wstring name;  // the designer's name, e.g. qvButtons_H4
     int x = 0, y = 0, width = 0, height = 0;  // pixels in the parent's client area
     int tabIndex = -1;
+    int dpi = 96;  // the form's
     std::uint32_t containerBackColor = static_cast<std::uint32_t>(kButtonFace);
 };
 

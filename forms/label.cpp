@@ -12,7 +12,7 @@ namespace forms {
 Label::Label(Form& form, const ControlDescription& d)
     : Control(form, d),
       caption_(d.caption),
-      font_(CreateControlFont(d.font.value_or(FontObject{}))),
+      font_(CreateControlFont(d.font.value_or(FontObject{}), form.Dpi())),
       foreColor_(ToRgb(d.foreColor.value_or(static_cast<std::uint32_t>(kButtonText)))),
       transparent_(d.backStyle == 0),
       backColor_(ToRgb(d.backColor.value_or(form.BackColor()))),
@@ -21,6 +21,12 @@ Label::Label(Form& form, const ControlDescription& d)
     RegisterClassOnce(L"NorvelLabel", 0);
     CreateFor(L"NorvelLabel", caption_.c_str(), WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, 0, form.hwnd());
     Place(hwnd());
+}
+
+void Label::Relayout() {
+    font_ = CreateControlFont(Description().font.value_or(FontObject{}), Parent().Dpi());
+    Reposition();
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void Label::SetCaption(const std::wstring& caption) {
@@ -54,6 +60,8 @@ LRESULT Label::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_GETDLGCODE:
             return DLGC_STATIC;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
         case WM_GETOBJECT:
             return AnswerGetObject(wp, lp, NewLabelAccessible(hwnd()));
     }

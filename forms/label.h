@@ -25,6 +25,7 @@ public:
     bool IsLink() const noexcept { return link_; }
     // Labels beneath a transparent label show through it.
     void PaintUnder(HDC dc) const override;
+    void Relayout() override;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

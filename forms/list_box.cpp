@@ -3,7 +3,7 @@
 namespace forms {
 
 ListBox::ListBox(Form& form, const ControlDescription& d)
-    : SystemControl(form, d, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, WS_EX_CLIENTEDGE) {}
+    : SystemControl(form, d, L"LISTBOX", LBS_NOTIFY | WS_VSCROLL, WS_EX_CLIENTEDGE) {}
 
 void ListBox::AddItem(const std::wstring& line) {
     ::SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));

@@ -1,4 +1,6 @@
 // A list box (system LISTBOX): lines of text and the selected index (-1: none).
+// It shows whole rows only: its height is the largest number of whole rows of its
+// font that fits the height in twips, at every DPI, so no row shows cut.
 #pragma once
 
 #include <string>

@@ -62,9 +62,9 @@ void UserControl::Create(HWND container, int x, int y, int width, int height, co
 
 void UserControl::Save(PropertyBag& bag) {
     // The host's own extent entries come first, in HIMETRIC.
-    const int dpiX = platform::ScreenDpi(LOGPIXELSX), dpiY = platform::ScreenDpi(LOGPIXELSY);
-    bag.WriteInt32(L"_ExtentX", ::MulDiv(static_cast<int>(ScaleWidth()), 2540, dpiX));
-    bag.WriteInt32(L"_ExtentY", ::MulDiv(static_cast<int>(ScaleHeight()), 2540, dpiY));
+    const int dpi = Dpi();
+    bag.WriteInt32(L"_ExtentX", ::MulDiv(static_cast<int>(ScaleWidth()), 2540, dpi));
+    bag.WriteInt32(L"_ExtentY", ::MulDiv(static_cast<int>(ScaleHeight()), 2540, dpi));
     OnWriteProperties(bag);
 }
 
@@ -120,6 +120,15 @@ void UserControl::MousePointer(std::int16_t pointer) {
 void UserControl::MouseIcon(PictureRef icon) {
     if (icon && !icon->IsIconOrCursor()) throw PictureError("Invalid picture");
     mouseIcon_ = std::move(icon);
+}
+
+int UserControl::Dpi() const { return dpi_ > 0 ? dpi_ : platform::ScreenDpi(LOGPIXELSY); }
+
+void UserControl::SetDpi(int dpi) {
+    if (dpi <= 0) return;
+    const int before = Dpi();
+    dpi_ = dpi;
+    if (dpi != before && created_ && !terminated_) OnDpiChanged();
 }
 
 double UserControl::ScaleWidth() const noexcept {

@@ -94,6 +94,10 @@ public:
     const std::wstring& InternalTag() const noexcept { return internalTag_; }
     void InternalTag(std::wstring tag) { internalTag_ = std::move(tag); }
     HWND ContainerHwnd() const noexcept { return container_; }
+    // The DPI the control is shown at: the container's, as it set it; the screen's
+    // until it sets one. A change after Create sends the DPI-changed notification.
+    int Dpi() const;
+    void SetDpi(int dpi);
     // Client size in pixels.
     double ScaleWidth() const noexcept;
     double ScaleHeight() const noexcept;
@@ -130,6 +134,9 @@ protected:
     virtual void OnPaint() {}
     virtual void OnResize() {}
     virtual void OnAmbientChanged(const std::wstring& name) { (void)name; }
+    // Dpi() changed: pixel sizes the control keeps (its fonts) are made again. The
+    // container moves and sizes the window next, which brings the resize notification.
+    virtual void OnDpiChanged() {}
     virtual void OnTerminate() {}
     // Input notifications (positions in pixels). A disabled control receives none.
     virtual void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) { (void)button, (void)shift, (void)x, (void)y; }
@@ -191,6 +198,7 @@ private:
     std::wstring internalTag_;
     std::vector<std::wstring> markedKeys_;
     long refreshCount_ = 0;
+    int dpi_ = 0;               // 0: the screen's
     bool created_ = false;      // properties loaded: resize notifications may flow
     bool terminated_ = false;
     bool leftDown_ = false;     // left button pressed on the control, not yet released

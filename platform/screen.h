@@ -14,6 +14,21 @@ int ScaledFrom96(int pixels);
 // A new font of the system's message boxes (the caller owns it), or null.
 HFONT CreateMessageFont();
 
+// The DPI-aware functions of user32 (Windows 10 1607 on) are bound late: on older
+// systems, Windows 7 among them, the program falls back to the one system DPI.
+
+// The system DPI (GetDpiForSystem), else the screen DC's vertical resolution.
+int SystemDpi();
+// The DPI `hwnd` is shown at (GetDpiForWindow), else the system DPI.
+int WindowDpi(HWND hwnd);
+// Grows a client rectangle to the window rectangle for a frame drawn at `dpi`
+// (AdjustWindowRectExForDpi), else at the system DPI (AdjustWindowRectEx).
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+// The message-box font for `dpi` (the caller owns it), or null: its height is the
+// system's one scaled from the system DPI, so at the system DPI it is the same font
+// as CreateMessageFont's.
+HFONT CreateMessageFont(int dpi);
+
 // The primary screen's width and height in pixels. Reading them costs as much as a
 // whole repaint of a button under Wine, so they are read again at most once a second.
 SIZE ScreenSize();

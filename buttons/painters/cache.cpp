@@ -9,7 +9,6 @@
 #include <cwchar>
 
 #include "buttons/painters/colour.h"
-#include "platform/screen.h"
 #include "platform/text.h"
 
 namespace buttons {
@@ -35,10 +34,6 @@ LOGFONTW CaptionLogFont(std::wstring_view name, double points, int32_t weight, b
     return lf;
 }
 
-double ScreenTwipsPerPixelY() {
-    return 1440.0 / platform::ScreenDpi(LOGPIXELSY);
-}
-
 namespace {
 
 // True when `font` was made from `record`.
@@ -58,7 +53,7 @@ bool MadeFrom(HFONT font, const LOGFONTW& record) {
 void qvButtons_H::UpdateCaptionFont() {
     const forms::FontRef& source = Font() ? Font() : forms::DefaultHostFont();
     const LOGFONTW record = CaptionLogFont(source->Name, source->Size, source->Weight, source->Italic,
-                                           source->Underline, source->Strikethrough, ScreenTwipsPerPixelY());
+                                           source->Underline, source->Strikethrough, 1440.0 / Dpi());
     if (MadeFrom(static_cast<HFONT>(backBuffer_.Own(OBJ_FONT)), record)) {
         backBuffer_.ReselectFont();
         return;

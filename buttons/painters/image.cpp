@@ -83,7 +83,14 @@ void qvButtons_H::PrepareImage(std::int32_t cx, std::int32_t cy, HRGN region) {
         platform::ScopedSelect selectTo(to.get(), copy.get());
         BITMAP bm{};
         ::GetObjectW(picture, sizeof bm, &bm);
-        ::SetStretchBltMode(to.get(), COLORONCOLOR);
+        // At a finer DPI the picture grows with the button: filtered, not blocky. At 96
+        // dpi it keeps the plain pixels its transparent colour is found by.
+        if (Dpi() == 96) {
+            ::SetStretchBltMode(to.get(), COLORONCOLOR);
+        } else {
+            ::SetStretchBltMode(to.get(), HALFTONE);
+            ::SetBrushOrgEx(to.get(), 0, 0, nullptr);
+        }
         ::StretchBlt(to.get(), 0, 0, cx, cy, from.get(), 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
         ::GdiFlush();
     }

@@ -46,8 +46,8 @@ ContentArea ContentAreaFor(const ContentInputs& in) {
 
 ImageReserves ImageReservesFor(const ContentInputs& in) {
     ImageReserves r;
-    const int32_t s = in.imagePixels;
-    if (!in.hasPicture() || s >= 33) return r;
+    const int32_t s = in.imageSide();
+    if (!in.hasPicture() || in.imagePixels >= 33) return r;
     switch (in.pictureAlign) {
     case paLeftEdge: case paLeftOfCaption: r.left = s; break;
     case paRightEdge: case paRightOfCaption: r.right = s; break;
@@ -61,7 +61,7 @@ ImageReserves ImageReservesFor(const ContentInputs& in) {
 SIZE CaptionMeasureBox(const ContentInputs& in) {
     const ContentArea a = ContentAreaFor(in);
     const ImageReserves r = ImageReservesFor(in);
-    const int32_t s = in.imagePixels;
+    const int32_t s = in.imageSide();
     const bool sideReserve = r.left != 0 || r.right != 0;
     const bool stackedReserve = (in.pictureAlign == 4 || in.pictureAlign == 5) && (r.top != 0 || r.bottom != 0);
     return SIZE{a.width - (sideReserve ? s : 0) - 8, in.height - 8 - (stackedReserve ? s : 0)};
@@ -118,7 +118,7 @@ RECT CaptionAcross(const ContentInputs& in, const ContentArea& a, const ImageRes
 // its place; without a picture the caption is centred vertically and the box is empty.
 RECT PlaceImage(const ContentInputs& in, const ContentArea& a, const ImageReserves& rs, int32_t th, RECT& cr) {
     const int32_t L = a.left, W = a.width, innerRight = a.right - 4;
-    const int32_t sh = in.height, s = in.imagePixels;
+    const int32_t sh = in.height, s = in.imageSide();
     RECT ir{};
     if (!in.hasPicture()) {
         Move(cr, 0, (sh - th) / 2);
@@ -254,6 +254,7 @@ void qvButtons_H::LayoutButtonContent(bool rebuildImage) {
     in.captionStyle = CaptionStyle();
     in.pictureAlign = PictureAlign();
     in.imagePixels = ImagePixels;
+    in.dpi = Dpi();
     in.pictureWidth = PictureWidth;
     in.pictureHeight = PictureHeight;
     in.hasCaption = !Caption().empty();

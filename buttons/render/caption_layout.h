@@ -27,8 +27,12 @@ struct ContentInputs {
     int32_t pictureWidth = 0;  // both 0 without a picture
     int32_t pictureHeight = 0;
     bool hasCaption = false;
+    int32_t dpi = 96;  // the control's
 
     bool hasPicture() const { return pictureWidth + pictureHeight > 0; }
+    // The side of an image of 32 pixels or less on the screen: S at 96 dpi, S x dpi / 96
+    // (a half up) at others; 40 and 48 fill the face whatever the DPI.
+    int32_t imageSide() const { return (imagePixels * dpi + 48) / 96; }
 };
 
 // The part of the face the caption and image are laid out in: left edge, width and
@@ -40,7 +44,7 @@ struct ContentArea {
 };
 ContentArea ContentAreaFor(const ContentInputs& in);
 
-// Room kept for an image of 32 pixels or less beside, above or below the caption.
+// Room kept for an image of 32 pixels or less (its side) beside, above or below the caption.
 struct ImageReserves {
     int32_t left = 0;
     int32_t right = 0;

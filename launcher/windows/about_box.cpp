@@ -1,5 +1,8 @@
 #include "launcher/windows/about_box.h"
 
+#include <iterator>
+
+#include "forms/form.h"
 #include "forms/window_base.h"
 #include "launcher/app/app_version.h"
 #include "launcher/tools/shell_open.h"
@@ -10,37 +13,39 @@
 namespace launcher {
 namespace {
 
-using platform::ScaledFrom96;
-
 constexpr wchar_t kClass[] = L"NorvelAbout";
 constexpr wchar_t kTitle[] = L"Informazioni su NorvelAssist";
 constexpr int kOpenFolder = 100;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// The box's client size and its children's places at 96 dpi: the text, "Apri
+// cartella" and OK, in creation order.
+constexpr SIZE kClient{460, 150};
+constexpr RECT kPlaces[] = {{12, 12, 448, 92}, {248, 110, 358, 138}, {366, 110, 448, 138}};
 
 class AboutBox : public forms::WindowBase {
 public:
     AboutBox(HWND owner, const Session& session) : toolFolder_(session.toolFolder) {
         RegisterClassOnce(kClass, 0, ::GetSysColorBrush(COLOR_BTNFACE));
-        font_.reset(platform::CreateMessageFont());
-        const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-        RECT frame{0, 0, ScaledFrom96(460), ScaledFrom96(150)};
-        ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
         RECT ownerRect{};
         ::GetWindowRect(owner, &ownerRect);
-        const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-        CreateFor(kClass, kTitle, style, WS_EX_DLGMODALFRAME, (ownerRect.left + ownerRect.right - w) / 2,
-                  (ownerRect.top + ownerRect.bottom - h) / 2, w, h, owner);
+        const forms::Form* form = forms::Form::FromAnyWindow(owner);
+        dpi_ = form ? form->Dpi() : platform::WindowDpi(owner);
+        const SIZE frame = FrameSize();
+        CreateFor(kClass, kTitle, kStyle, kExStyle, (ownerRect.left + ownerRect.right - frame.cx) / 2,
+                  (ownerRect.top + ownerRect.bottom - frame.cy) / 2, frame.cx, frame.cy, owner);
         if (!hwnd()) return;
         const std::wstring log = platform::LogPath();
         const std::wstring text = L"NorvelAssist versione " + AppVersionText() + L"\r\nServer: " +
                                   (session.serverBaseUrl.empty() ? L"nessuno" : session.serverBaseUrl) +
                                   L"\r\nCartella: " + session.toolFolder + L"\r\nRegistro: " +
                                   (log.empty() ? L"non disponibile" : log);
-        CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, ScaledFrom96(12), ScaledFrom96(12),
-                          ScaledFrom96(436), ScaledFrom96(80), 0, font_.get());
-        CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, ScaledFrom96(248),
-                          ScaledFrom96(110), ScaledFrom96(110), ScaledFrom96(28), kOpenFolder, font_.get());
-        CreateSystemChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, ScaledFrom96(366), ScaledFrom96(110),
-                          ScaledFrom96(82), ScaledFrom96(28), IDOK, font_.get());
+        children_[0] = CreateSystemChild(L"STATIC", text.c_str(), SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0);
+        children_[1] =
+            CreateSystemChild(L"BUTTON", L"Apri cartella", BS_PUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0, kOpenFolder);
+        children_[2] = CreateSystemChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0, 0, IDOK);
+        Layout();
     }
 
     // Runs until the box closes, with the owner disabled meanwhile.
@@ -62,6 +67,15 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_DPICHANGED) {
+            const RECT& r = *reinterpret_cast<const RECT*>(lp);
+            dpi_ = HIWORD(wp);
+            ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            Layout();
+            ::InvalidateRect(hwnd(), nullptr, TRUE);
+            return 0;
+        }
         if (msg == WM_COMMAND && LOWORD(wp) == kOpenFolder) {
             ShellOpen(hwnd(), toolFolder_, SW_SHOWNORMAL);
             return 0;
@@ -75,7 +89,29 @@ protected:
     }
 
 private:
+    int Scaled(int pixels96) const { return ::MulDiv(pixels96, dpi_, 96); }
+
+    SIZE FrameSize() const {
+        RECT frame{0, 0, Scaled(kClient.cx), Scaled(kClient.cy)};
+        platform::AdjustWindowRectForDpi(frame, kStyle, kExStyle, dpi_);
+        return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    }
+
+    // The children's places and font at dpi_, from the 96-dpi layout.
+    void Layout() {
+        platform::Font font(platform::CreateMessageFont(dpi_));  // in use before the old one goes
+        for (size_t i = 0; i < std::size(kPlaces); ++i) {
+            const RECT& p = kPlaces[i];
+            ::SendMessageW(children_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            ::SetWindowPos(children_[i], nullptr, Scaled(p.left), Scaled(p.top), Scaled(p.right) - Scaled(p.left),
+                           Scaled(p.bottom) - Scaled(p.top), SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        font_ = std::move(font);
+    }
+
     std::wstring toolFolder_;
+    int dpi_ = 96;  // the box's: its owner's at first (a form's own), then from WM_DPICHANGED
+    HWND children_[std::size(kPlaces)]{};
     platform::Font font_;
 };
 

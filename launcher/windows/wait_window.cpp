@@ -11,8 +11,6 @@
 namespace launcher {
 namespace {
 
-using platform::ScaledFrom96;
-
 constexpr wchar_t kClass[] = L"NorvelWait";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The layout at 96 dpi: the banner's top strip over the full width, then the text
@@ -27,26 +25,49 @@ WaitWindow::WaitWindow() {
     banner_.reset(static_cast<HBITMAP>(::LoadImageW(instance, L"BANNER", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP bm{};
     if (banner_ && ::GetObjectW(banner_.get(), sizeof bm, &bm)) bannerSize_ = {bm.bmWidth, bm.bmHeight};
-    font_.reset(platform::CreateMessageFont());
 
-    const int width = ScaledFrom96(kWidth), margin = ScaledFrom96(kMargin);
-    bannerHeight_ = ScaledFrom96(kBannerStrip);
-    const int textTop = bannerHeight_ + margin, barTop = textTop + ScaledFrom96(kTextHeight) + margin / 2;
-    RECT frame{0, 0, width, barTop + ScaledFrom96(kBarHeight) + margin};
-    ::AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    dpi_ = platform::SystemDpi();
+    SIZE frame = FrameSize();
     const SIZE screen = platform::ScreenSize();
-    CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - w) / 2, (screen.cy - h) / 2, w, h,
-              nullptr);
+    CreateFor(kClass, platform::AppTitle().c_str(), kStyle, 0, (screen.cx - frame.cx) / 2, (screen.cy - frame.cy) / 2,
+              frame.cx, frame.cy, nullptr);
     if (!hwnd()) return;
-    text_ = CreateSystemChild(L"STATIC", kConnecting, SS_CENTER, margin, textTop, width - 2 * margin,
-                              ScaledFrom96(kTextHeight), 0, font_.get());
-    bar_ = CreateSystemChild(PROGRESS_CLASSW, L"", PBS_MARQUEE, margin, barTop, width - 2 * margin,
-                             ScaledFrom96(kBarHeight));
+    if (const int shown = platform::WindowDpi(hwnd()); shown != dpi_) {
+        dpi_ = shown;
+        frame = FrameSize();
+        ::SetWindowPos(hwnd(), nullptr, (screen.cx - frame.cx) / 2, (screen.cy - frame.cy) / 2, frame.cx, frame.cy,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    text_ = CreateSystemChild(L"STATIC", kConnecting, SS_CENTER, 0, 0, 0, 0);
+    bar_ = CreateSystemChild(PROGRESS_CLASSW, L"", PBS_MARQUEE, 0, 0, 0, 0);
+    Layout();
     ::SendMessageW(bar_, PBM_SETMARQUEE, TRUE, 30);
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());
     ::UpdateWindow(hwnd());
+}
+
+int WaitWindow::Scaled(int pixels96) const { return ::MulDiv(pixels96, dpi_, 96); }
+
+SIZE WaitWindow::FrameSize() const {
+    const int margin = Scaled(kMargin);
+    const int barTop = Scaled(kBannerStrip) + margin + Scaled(kTextHeight) + margin / 2;
+    RECT frame{0, 0, Scaled(kWidth), barTop + Scaled(kBarHeight) + margin};
+    platform::AdjustWindowRectForDpi(frame, kStyle, 0, dpi_);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// The text, the bar and the text's font at dpi_, from the 96-dpi layout.
+void WaitWindow::Layout() {
+    platform::Font font(platform::CreateMessageFont(dpi_));  // in use before the old one goes
+    ::SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
+    const int width = Scaled(kWidth), margin = Scaled(kMargin);
+    bannerHeight_ = Scaled(kBannerStrip);
+    const int textTop = bannerHeight_ + margin, barTop = textTop + Scaled(kTextHeight) + margin / 2;
+    constexpr UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    ::SetWindowPos(text_, nullptr, margin, textTop, width - 2 * margin, Scaled(kTextHeight), flags);
+    ::SetWindowPos(bar_, nullptr, margin, barTop, width - 2 * margin, Scaled(kBarHeight), flags);
 }
 
 WaitWindow::~WaitWindow() {
@@ -84,6 +105,15 @@ LRESULT WaitWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         const HDC dc = ::BeginPaint(hwnd(), &ps);
         Paint(dc);
         ::EndPaint(hwnd(), &ps);
+        return 0;
+    }
+    case WM_DPICHANGED: {
+        const RECT& r = *reinterpret_cast<const RECT*>(lp);
+        dpi_ = HIWORD(wp);
+        ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        Layout();
+        ::InvalidateRect(hwnd(), nullptr, TRUE);
         return 0;
     }
     case WM_CLOSE:

@@ -168,6 +168,26 @@ TEST(CaptionLayout, Sizes40And48ReserveNoCaptionSpace) {
     EXPECT_FALSE(l.rebuildImage);
 }
 
+// Images of 32 pixels or less are S x dpi / 96 on the screen; 40 still fills the face.
+TEST(CaptionLayout, SmallImagesGrowWithTheDpi) {
+    const struct {
+        int32_t size, dpi, side;
+    } cases[] = {{16, 96, 16}, {16, 144, 24}, {16, 192, 32}, {24, 120, 30}, {32, 144, 48}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size * 1000 + c.dpi);
+        ContentInputs in = Button(200, 60);
+        WithPicture(in, paLeftEdge, c.size);
+        in.dpi = c.dpi;
+        const int32_t top = (60 - c.side) / 2;
+        EXPECT_RECT(LayoutContent(in, 40, 16).image, 4, top, 4 + c.side, top + c.side);
+        EXPECT_EQ(200 - c.side - 8, CaptionMeasureBox(in).cx);
+    }
+    ContentInputs in = Button(200, 60);
+    WithPicture(in, paLeftEdge, 40);
+    in.dpi = 192;
+    EXPECT_RECT(LayoutContent(in, 40, 16).image, 3, 3, 197, 57);
+}
+
 TEST(CaptionLayout, ClampsToTheFace) {
     ContentInputs in = Button(100, 30);
     ContentLayout l = LayoutContent(in, 300, 200);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -37,9 +38,10 @@ TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
     // Two blocks across, two down; each 120 label pixels plus 7 cells of 96 + 8 and
     // a margin of 8, and 24 + 18 header pixels plus 8 rows of 32 + 8 and 8. Below
     // them the picture block: 24 + 18 header pixels, 5 rows of 56 + 8, another 18
-    // header pixels, 3 rows of 56 + 8 and 8; below that the high-contrast block.
+    // header pixels, 3 rows of 56 + 8 and 8; below that the high-contrast block and
+    // the 200 % block: 24 + 18 header pixels, 8 rows of 64 + 8 and 8.
     ASSERT_EQ(width, 2 * (120 + 7 * 104 + 8));
-    ASSERT_EQ(height, 3 * (24 + 18 + 8 * 40 + 8) + 24 + 18 + 8 * 64 + 18 + 8);
+    ASSERT_EQ(height, 3 * (24 + 18 + 8 * 40 + 8) + 24 + 18 + 8 * 64 + 18 + 8 + 24 + 18 + 8 * 72 + 8);
     const int stride = (width * 3 + 3) & ~3;
     ASSERT_EQ(bmp.size(), offset + static_cast<size_t>(stride) * height);
     auto at = [&](int x, int y) {
@@ -72,6 +74,44 @@ TEST(ContactSheet, WritesOneBitmapWithTheSystemButtonsInTheirStates) {
     EXPECT_EQ(at(px + 16, py), RGB(250, 200, 30));
     EXPECT_EQ(at(px + 6 * 104 + 2, py), RGB(128, 128, 128));
     EXPECT_EQ(at(px + 6 * 104 + 16, py), ((::GetSysColor(COLOR_BTNFACE) ^ 0x808080) & RGB(250, 200, 30)) ^ 0x808080);
+
+    // The 200 % block: cells of 192 x 64 at (128 + 200 column, 1690 + 50 + 72 row)
+    // on the launcher's blue.
+    const COLORREF field = RGB(0x14, 0x62, 0xA0);
+    const auto cell = [](int row, int column) { return POINT{128 + 200 * column, 1690 + 50 + 72 * row}; };
+    {
+        SCOPED_TRACE("200 %, bsFlat at rest: edges at the cell's full size, then the field");
+        const POINT c = cell(4, 0);
+        EXPECT_EQ(at(c.x, c.y + 32), RGB(255, 255, 255));
+        EXPECT_EQ(at(c.x + 96, c.y), RGB(255, 255, 255));
+        EXPECT_EQ(at(c.x + 191, c.y + 32), RGB(128, 128, 128));
+        EXPECT_EQ(at(c.x + 96, c.y + 63), RGB(128, 128, 128));
+        EXPECT_EQ(at(c.x + 194, c.y + 32), field);
+        EXPECT_EQ(at(c.x + 96, c.y + 66), field);
+        // "Prova" in 9.75 pt bold at 192 dpi: 26 pixels a character, its capitals about
+        // 0.7 of that high (at 96 dpi they would take 9 rows).
+        int inked = 0;
+        for (int y = 2; y < 62; ++y) {
+            bool dark = false;
+            for (int x = 2; x < 190; ++x) dark |= GetRValue(at(c.x + x, c.y + y)) < 100;
+            inked += dark;
+        }
+        EXPECT_TRUE(inked >= 16 && inked <= 21) << inked;
+    }
+    for (int row = 0; row < 8; ++row) {
+        SCOPED_TRACE("200 %, the oval of style " + std::to_string(row) + ": cut at the ellipse in 192 x 64");
+        // Pixels well inside the ellipse are the button's, those well outside the field's.
+        const POINT c = cell(row, 3);
+        int wrong = 0;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 192; ++x) {
+                const double dx = (x + 0.5 - 96) / 96, dy = (y + 0.5 - 32) / 32;
+                const double d = std::sqrt(dx * dx + dy * dy);
+                if ((d < 0.9 && at(c.x + x, c.y + y) == field) || (d > 1.1 && at(c.x + x, c.y + y) != field)) ++wrong;
+            }
+        }
+        EXPECT_EQ(0, wrong);
+    }
 }
 
 TEST(ContactSheet, NeedsExactlyOneArgument) {

@@ -2,7 +2,8 @@
 // bitmap, so a person can review the look at a glance. Four blocks: the default
 // colours and the system's own colours, each without and with a gradient; in each
 // block one row per style and one column per state. Below them the picture block,
-// and below that the same rows and columns in the high-contrast look.
+// below that the same rows and columns in the high-contrast look, and last every
+// style at 200 % (192 dpi).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -18,6 +19,7 @@
 #include "platform/handles.h"
 #include "platform/high_contrast.h"
 #include "tools/contactsheet/picture_block.h"
+#include "tools/contactsheet/scaled_block.h"
 
 namespace {
 
@@ -115,7 +117,7 @@ void Label(HDC dc, const wchar_t* text, RECT at, UINT format) {
 
 int Run(const std::wstring& outPath) {
     const int width = 2 * kBlockWidth;
-    const int height = 3 * kBlockHeight + contactsheet::PictureBlockHeight();
+    const int height = 3 * kBlockHeight + contactsheet::PictureBlockHeight() + contactsheet::ScaledBlockHeight();
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = width;
@@ -173,8 +175,9 @@ int Run(const std::wstring& outPath) {
         }
     }
     platform::ForceHighContrast(false);
-    contactsheet::DrawPictureBlock({dc.get(), host.hwnd(), titles.get(), labels.get(), CopyButton, Label}, 0,
-                                   2 * kBlockHeight);
+    const contactsheet::Sheet drawing{dc.get(), host.hwnd(), titles.get(), labels.get(), CopyButton, Label};
+    contactsheet::DrawPictureBlock(drawing, 0, 2 * kBlockHeight);
+    contactsheet::DrawScaledBlock(drawing, 0, 3 * kBlockHeight + contactsheet::PictureBlockHeight());
     ::GdiFlush();
     if (!platform::WriteBmp24(dc.get(), 0, 0, width, height, outPath)) {
         std::fprintf(stderr, "contactsheet: cannot write %ls\n", outPath.c_str());
