@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# release_test.sh SOURCE_DIR SCRATCH_DIR refusals|builds: scripts/release in clones of
-# SOURCE_DIR's commit (and its changes to tracked files), with a test root and PFXs.
-#   refusals  each refusal stops the script with its message before anything is built
-#   builds    a signed release of both programs, its files checked; the x64 program
-#             built again in a clone in another folder must have the same bytes
+# release_test.sh SOURCE_DIR SCRATCH_DIR refusals|builds: scripts/release in clones of SOURCE_DIR's
+# commit (and its changes to tracked files). refusals: each stops it before any build, with its
+# message. builds: a signed release of both programs, checked; the x64 program again from another folder.
 set -euo pipefail
 export LC_ALL=C
 source_dir=$(realpath "$1") scratch=$2 mode=$3
@@ -59,8 +57,8 @@ if [ "$mode" = refusals ]; then
 fi
 
 sha() { sha256sum "$1" | cut -c1-64; }
-# A published program: processor of its header and manifest, no debug sections, the
-# .debug file beside the build's program named in its .gnu_debuglink; its table row.
+# A published program: processor of header and manifest, no debug sections, the build's .debug file
+# named in .gnu_debuglink, the signature against the test root, its table row.
 check_program() {  # check_program DIST FILE BUILD_DIR FORMAT MANIFEST_ARCH ARCH SIGNED OUTPUT
   local file=$1/$2
   check "$2 is $4" grep -q "file format $4\$" <(x86_64-w64-mingw32-objdump -f "$file")
@@ -70,18 +68,17 @@ check_program() {  # check_program DIST FILE BUILD_DIR FORMAT MANIFEST_ARCH ARCH
   check "$2 names NorvelAssist.exe.debug" grep -qa "^NorvelAssist.exe.debug" "$scratch/debuglink"
   check "$3/bin/NorvelAssist.exe.debug has the debug information" \
     grep -q "\.debug_info" <(x86_64-w64-mingw32-objdump -h "$3/bin/NorvelAssist.exe.debug")
+  [ "$7" = no ] || check "$2's signature verifies" osslsigncode verify -CAfile "$certs/root.pem" -in "$file" >/dev/null
   check "the table's row of $2" awk -v f="$2" -v a="$6" -v n="$(stat -c %s "$file")" -v h="$(sha "$file")" -v s="$7" \
     '$1 == f && $2 == a && $3 == n && $4 == h && substr($0, index($0, h) + 66) == s { found = 1 }
      END { exit !found }' "$8"
 }
 
 if [ "$mode" = builds ]; then
-  # The update lines: "versione" is what the launcher compares, the first three numbers
-  # of the project's version.
+  # "versione" is what the launcher compares: the first three numbers of the project's version.
   version=$(sed -n 's/^project(NorvelAssist VERSION \([0-9]*\.[0-9]*\.[0-9]*\).*/\1/p' "$source_dir/CMakeLists.txt")
-  dist=$first/dist
-  start=$SECONDS
-  check "the signed release" bash -c 'cd "$0" && scripts/release --pfx "$1" --password-file "$2" --out dist >"$3" 2>&1' \
+  dist=$first/dist start=$SECONDS
+  check "the signed release" bash -c 'cd "$0" && scripts/release --pfx "$1" --password-file "$2" --out dist >"$3" 2>&1'\
     "$first" "$certs/publisher.pfx" "$certs/password" "$scratch/signed"
   echo "signed release of both programs: $((SECONDS - start)) s"
   check "SHA256SUMS of both programs" bash -c 'cd "$0" && sha256sum --quiet -c SHA256SUMS &&
@@ -90,19 +87,20 @@ if [ "$mode" = builds ]; then
 sha256_x86=%s\nfirmatario=%s\n' "$version" "$(sha "$dist/NorvelAssist.exe")" "$(sha "$dist/NorvelAssist-x86.exe")" \
     "$signer" >"$scratch/expected.ini"
   check "the update lines" cmp "$scratch/expected.ini" "$dist/norvelassist-update.ini"
-  for program in NorvelAssist.exe NorvelAssist-x86.exe; do
-    check "$program's signature verifies" osslsigncode verify -CAfile "$certs/root.pem" -in "$dist/$program" >/dev/null
-  done
-  check_program "$dist" NorvelAssist.exe "$first/build-release-x64" pei-x86-64 amd64 x64 "yes ($signer)" "$scratch/signed"
-  check_program "$dist" NorvelAssist-x86.exe "$first/build-release-x86" pei-i386 x86 x86 "yes ($signer)" "$scratch/signed"
+  check_program "$dist" NorvelAssist.exe "$first/build-release-x64" pei-x86-64 amd64 x64 "yes ($signer)" \
+    "$scratch/signed"
+  check_program "$dist" NorvelAssist-x86.exe "$first/build-release-x86" pei-i386 x86 x86 "yes ($signer)" \
+    "$scratch/signed"
 
   start=$SECONDS
   check "the unsigned x64 release" bash -c 'cd "$0" && scripts/release --only x64 >"$1" 2>&1' "$second" "$scratch/plain"
   echo "unsigned release of the x64 program: $((SECONDS - start)) s"
   check "the same x64 program from both folders" cmp "$first/build-release-x64/bin/NorvelAssist.exe" \
     "$second/dist/NorvelAssist.exe"
-  check "no folder path in it" bash -c '! grep -qaF -e "$0" -e "$1" "$2"' "$first" "$second" "$second/dist/NorvelAssist.exe"
-  check "its update lines" cmp <(printf '[norvelassist]\nversione=%s\neseguibile=NorvelAssist.exe\nsha256=%s\n' "$version" \
+  check "no folder path in it" bash -c '! grep -qaF -e "$0" -e "$1" "$2"' "$first" "$second" \
+    "$second/dist/NorvelAssist.exe"
+  check "its update lines" cmp <(printf '[norvelassist]\nversione=%s\neseguibile=NorvelAssist.exe\nsha256=%s\n' \
+    "$version" \
     "$(sha "$second/dist/NorvelAssist.exe")") "$second/dist/norvelassist-update.ini"
   check_program "$second/dist" NorvelAssist.exe "$second/build-release-x64" pei-x86-64 amd64 x64 no "$scratch/plain"
 fi
