@@ -4,7 +4,7 @@
 #
 # - No build path enters it: the source folder is written ".", the build folder "build"
 #   (the build folder's map comes last so it wins when it lies inside the source folder).
-# - No link time: the PE header's time stamp stays 0.
+# - No link time: the PE header's time stamp is SOURCE_DATE_EPOCH (0 without it).
 # - Compiled with -g, which changes no code: the .debug file then serves a crash's
 #   analysis. __DATE__ and __TIME__ follow SOURCE_DATE_EPOCH when the build has it.
 add_compile_options("$<$<COMPILE_LANGUAGE:C,CXX>:-g;-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.;-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>")

@@ -64,8 +64,11 @@ check_program() {  # check_program DIST FILE BUILD_DIR FORMAT MANIFEST_ARCH ARCH
   check "$2 is $4" grep -q "file format $4\$" <(x86_64-w64-mingw32-objdump -f "$file")
   check "$2's manifest says $5" grep -qaF "version=\"3.0.0.0\" processorArchitecture=\"$5\"" "$file"
   check "$2 has no debug sections" bash -c '! x86_64-w64-mingw32-objdump -h "$0" | grep -q "\.debug_"' "$file"
-  x86_64-w64-mingw32-objcopy -O binary --only-section=.gnu_debuglink "$file" "$scratch/debuglink"
-  check "$2 names NorvelAssist.exe.debug" grep -qa "^NorvelAssist.exe.debug" "$scratch/debuglink"
+  x86_64-w64-mingw32-objcopy --dump-section .gnu_debuglink="$scratch/link" "$file" "$scratch/discard"
+  check "$2 links NorvelAssist.exe.debug and its CRC-32" python3 -c 'import sys, zlib
+link, debug = (open(name, "rb").read() for name in sys.argv[1:])
+sys.exit(link != b"NorvelAssist.exe.debug\0\0" + zlib.crc32(debug).to_bytes(4, "little"))' "$scratch/link" \
+    "$3/bin/NorvelAssist.exe.debug"
   check "$3/bin/NorvelAssist.exe.debug has the debug information" \
     grep -q "\.debug_info" <(x86_64-w64-mingw32-objdump -h "$3/bin/NorvelAssist.exe.debug")
   [ "$7" = no ] || check "$2's signature verifies" osslsigncode verify -CAfile "$certs/root.pem" -in "$file" >/dev/null
