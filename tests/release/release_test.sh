@@ -71,7 +71,8 @@ sys.exit(link != b"NorvelAssist.exe.debug\0\0" + zlib.crc32(debug).to_bytes(4, "
     "$3/bin/NorvelAssist.exe.debug"
   check "$3/bin/NorvelAssist.exe.debug has the debug information" \
     grep -q "\.debug_info" <(x86_64-w64-mingw32-objdump -h "$3/bin/NorvelAssist.exe.debug")
-  [ "$7" = no ] || check "$2's signature verifies" osslsigncode verify -CAfile "$certs/root.pem" -in "$file" >/dev/null
+  [ "$7" = no ] || check "$2's signature verifies" bash -c 'osslsigncode verify -CAfile "$0" -in "$1" >/dev/null' \
+    "$certs/root.pem" "$file"
   check "the table's row of $2" awk -v f="$2" -v a="$6" -v n="$(stat -c %s "$file")" -v h="$(sha "$file")" -v s="$7" \
     '$1 == f && $2 == a && $3 == n && $4 == h && substr($0, index($0, h) + 66) == s { found = 1 }
      END { exit !found }' "$8"
