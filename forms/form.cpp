@@ -102,10 +102,10 @@ SIZE Form::FrameSize() const {
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
-void Form::ChangeDpi(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
-    ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+void Form::ChangeDpi(WPARAM wp, LPARAM lp) {
+    // The new DPI first: the move asks for the largest size the layout takes at it.
+    dpi_ = HIWORD(wp);
+    platform::TakeSuggestedPlace(hwnd(), wp, lp);
     if (picture_) LoadArt(::GetModuleHandleW(nullptr));
     for (auto& c : controls_) c->Relayout();
     ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -318,7 +318,7 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             break;
         case WM_DPICHANGED:
-            ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            ChangeDpi(wp, lp);
             return 0;
         case WM_GETMINMAXINFO: {
             // The layout at a finer DPI may be taller than the screen the system

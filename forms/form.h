@@ -111,9 +111,9 @@ private:
     void CreateControls();
     // The window rectangle's size for the client area at dpi_.
     SIZE FrameSize() const;
-    // WM_DPICHANGED: the window takes `suggested`, then the picture's drawing for the
-    // scale, and the controls are laid out again.
-    void ChangeDpi(int dpi, const RECT& suggested);
+    // WM_DPICHANGED: the window takes the suggested place, then the picture's drawing
+    // for the new scale, and the controls are laid out again.
+    void ChangeDpi(WPARAM wp, LPARAM lp);
     void PaintBackground(HDC dc, const RECT& area) const;
     void FocusFirstControl();
     void RunMessageLoopWhileLoaded();

@@ -50,6 +50,12 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
     ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
 }
 
+int TakeSuggestedPlace(HWND hwnd, WPARAM wp, LPARAM lp) {
+    const RECT& r = *reinterpret_cast<const RECT*>(lp);
+    ::SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return HIWORD(wp);
+}
+
 HFONT CreateMessageFont(int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;

@@ -28,6 +28,9 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 // system's one scaled from the system DPI, so at the system DPI it is the same font
 // as CreateMessageFont's.
 HFONT CreateMessageFont(int dpi);
+// WM_DPICHANGED: moves `hwnd` to the rectangle the system suggests (in `lp`) and
+// returns the new DPI (in `wp`).
+int TakeSuggestedPlace(HWND hwnd, WPARAM wp, LPARAM lp);
 
 // The primary screen's width and height in pixels. Reading them costs as much as a
 // whole repaint of a button under Wine, so they are read again at most once a second.

@@ -68,10 +68,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
         if (msg == WM_DPICHANGED) {
-            const RECT& r = *reinterpret_cast<const RECT*>(lp);
-            dpi_ = HIWORD(wp);
-            ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                           SWP_NOZORDER | SWP_NOACTIVATE);
+            dpi_ = platform::TakeSuggestedPlace(hwnd(), wp, lp);
             Layout();
             ::InvalidateRect(hwnd(), nullptr, TRUE);
             return 0;

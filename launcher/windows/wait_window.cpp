@@ -108,10 +108,7 @@ LRESULT WaitWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_DPICHANGED: {
-        const RECT& r = *reinterpret_cast<const RECT*>(lp);
-        dpi_ = HIWORD(wp);
-        ::SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+        dpi_ = platform::TakeSuggestedPlace(hwnd(), wp, lp);
         Layout();
         ::InvalidateRect(hwnd(), nullptr, TRUE);
         return 0;
